@@ -1,0 +1,66 @@
+// Benchmark entry: runs the registered benchmarks with the console table, then prints one
+// line per pair "<kernel>/ours[/args]" and "<kernel>/peer[/args]": both times and the
+// ratio peer / ours (above 1 means we are faster).
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+class PairingReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.error_occurred)
+                continue;
+            // Times in nanoseconds so that pairs with different display units compare.
+            const double seconds = run.real_accumulated_time / static_cast<double>(run.iterations);
+            times_[run.benchmark_name()] = seconds * 1e9;
+        }
+    }
+
+    void PrintRatios() const
+    {
+        bool header = false;
+        for (const auto& [name, ours] : times_) {
+            const auto at = name.find("/ours");
+            if (at == std::string::npos)
+                continue;
+            std::string peerName = name;
+            peerName.replace(at, 5, "/peer");
+            const auto peer = times_.find(peerName);
+            if (peer == times_.end())
+                continue;
+            if (!header) {
+                std::printf("\n%-48s %14s %14s %8s\n", "kernel", "ours (ns)", "peer (ns)", "ratio");
+                header = true;
+            }
+            std::string kernel = name;
+            kernel.erase(at, 5);
+            std::printf("%-48s %14.0f %14.0f %8.2f\n", kernel.c_str(), ours, peer->second, peer->second / ours);
+        }
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    PairingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatios();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,8 @@
+#include "core/component.h"
+
+LR_DEFINE_CLASS(TComponent, TPersistent, LR_ABSTRACT,
+    prop::Integer("Tag", &Self::Tag, &Self::SetTag).Default(0))
+
+void TComponent::GetChildren(const std::function<void(TComponent&)>&) const
+{
+}

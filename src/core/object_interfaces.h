@@ -1,0 +1,76 @@
+#pragma once
+// Capabilities that object types offer beyond the base classes; callers query them with
+// dynamic_cast.
+#include "core/rect.h"
+
+class TCanvas;
+
+// Objects painted through the blended path with an opacity (text, image, rectangle, line
+// and alpha-mask objects).
+class IBlendable {
+public:
+    virtual void SetBlendShade(bool shade) = 0;
+    virtual bool BlendShade() const = 0;
+    virtual void SetBlendRatio(int ratio) = 0;
+    virtual int BlendRatio() const = 0;
+
+protected:
+    ~IBlendable() = default;
+};
+
+// The logical rectangle of an object.
+class IDOBounds {
+public:
+    virtual TRect LogicalRect() const = 0;
+
+protected:
+    ~IDOBounds() = default;
+};
+
+// Moving and resizing by the enclosing bounds.
+class IDOEncloseBounds {
+public:
+    virtual void MoveBy(int dx, int dy) = 0;
+    virtual void Resize(int width, int height) = 0;
+    virtual TRect GetBounds() const = 0;
+
+protected:
+    ~IDOEncloseBounds() = default;
+};
+
+// A logical rectangle that can be read and set side by side.
+class IDORect {
+public:
+    virtual int Left() const = 0;
+    virtual void SetLeft(int value) = 0;
+    virtual int Top() const = 0;
+    virtual void SetTop(int value) = 0;
+    virtual int Width() const = 0;
+    virtual void SetWidth(int value) = 0;
+    virtual int Height() const = 0;
+    virtual void SetHeight(int value) = 0;
+    virtual bool KeepAspect() const = 0;
+
+protected:
+    ~IDORect() = default;
+};
+
+// Drag feedback: the object painted onto a foreign canvas, or its outline.
+class IDODrawGhost {
+public:
+    virtual void PaintTo(TCanvas& canvas) = 0;
+    virtual void DrawOutline(TCanvas& canvas) = 0;
+
+protected:
+    ~IDODrawGhost() = default;
+};
+
+// Rotation in whole degrees.
+class IDORotate {
+public:
+    virtual int Angle() const = 0;
+    virtual void SetAngle(int angle) = 0;
+
+protected:
+    ~IDORotate() = default;
+};

@@ -1,0 +1,52 @@
+#include "core/offscreen.h"
+
+#include <QPaintDevice>
+
+TOffscreen::TOffscreen(QRect deviceRect, QImage::Format format, const TCanvas& target)
+    : deviceRect_(deviceRect), image_(std::make_unique<QImage>(deviceRect.size(), format))
+{
+    image_->fill(0);
+    canvas_ = std::make_unique<TMemoryCanvas>(*image_, DeviceDPI(target));
+    canvas_->SetMapMode(target.MapMode());
+    canvas_->SetWindowExt(target.WindowExt());
+    canvas_->SetViewportExt(target.ViewportExt());
+    canvas_->SetWindowOrg(target.WindowOrg());
+    canvas_->SetViewportOrg(target.ViewportOrg() - deviceRect.topLeft());
+    canvas_->SetFontResolution(target.FontResolution());
+    canvas_->SetFont(target.Font());
+}
+
+QImage TOffscreen::TakeImage()
+{
+    canvas_.reset();
+    return std::move(*image_);
+}
+
+std::unique_ptr<TOffscreen> CreateOffscreen(TCanvas& canvas, const TRect& logical, QImage::Format format, int inflate,
+                                            bool copyBackground)
+{
+    QRect clipBox;
+    if (canvas.HasClip())
+        clipBox = canvas.ClipRegion().boundingRect();
+    else if (const QPaintDevice* device = canvas.Device())
+        clipBox = QRect(0, 0, device->width(), device->height());
+    clipBox.adjust(-inflate, -inflate, inflate, inflate);
+
+    const QPoint a = canvas.LogicalToDevice(logical.TopLeft());
+    const QPoint b = canvas.LogicalToDevice(logical.BottomRight());
+    const QRect deviceRect = TRect(a.x(), a.y(), b.x(), b.y()).ToQRect().normalized().intersected(clipBox);
+    if (deviceRect.isEmpty())
+        return nullptr;
+
+    auto offscreen = std::make_unique<TOffscreen>(deviceRect, format, canvas);
+    if (copyBackground)
+        if (const QImage* source = canvas.ReadableImage()) {
+            QPainter& painter = offscreen->Canvas().Painter();
+            painter.save();
+            painter.resetTransform();
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawImage(QPoint(0, 0), *source, deviceRect);
+            painter.restore();
+        }
+    return offscreen;
+}

@@ -1,0 +1,9 @@
+#pragma once
+// The designer's main window.
+#include <QMainWindow>
+
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+};

@@ -1,0 +1,37 @@
+#pragma once
+// Small label object types for exercising the object model.
+#include "core/canvas.h"
+#include "core/error.h"
+#include "core/rect_object.h"
+
+// A rectangle object filled with one colour; it can be told to fail while painting.
+class TSampleRect : public TLORectBase {
+public:
+    explicit TSampleRect(TRect rect = {}, QColor color = Qt::black) : color_(color) { SetBoundsRect(rect); }
+
+    void Paint(TCanvas& canvas) override
+    {
+        ++paints;
+        if (failPaint)
+            throw EAppError(QStringLiteral("paint failed"));
+        canvas.Painter().fillRect(BoundsRect().ToQRect(), color_);
+    }
+    void Resize(int width, int height) override { SetBoundsRect({Left(), Top(), Left() + width, Top() + height}); }
+    void DrawOutline(TCanvas&) override {}
+
+    int paints = 0;
+    bool failPaint = false;
+
+private:
+    QColor color_;
+};
+
+// A sample object that answers IBlendable, so that the blended paint decision applies.
+class TSampleBlendable : public TSampleRect, public IBlendable {
+public:
+    using TSampleRect::TSampleRect;
+    void SetBlendShade(bool shade) override { TLabelObject::SetBlendShade(shade); }
+    bool BlendShade() const override { return TLabelObject::BlendShade(); }
+    void SetBlendRatio(int ratio) override { TLabelObject::SetBlendRatio(ratio); }
+    int BlendRatio() const override { return TLabelObject::BlendRatio(); }
+};

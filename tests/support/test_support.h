@@ -1,0 +1,29 @@
+#pragma once
+// Small helpers shared by the test programs.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace testsupport {
+
+#ifdef LUMAREST_FIXTURES
+// Full path of a file below the fixtures folder of the test program's room
+// (tests/<room>/fixtures).
+inline QString FixturePath(const QString& relative)
+{
+    return QStringLiteral(LUMAREST_FIXTURES "/") + relative;
+}
+#endif
+
+// The bytes of a file; fails the current test when it cannot be read.
+QByteArray ReadFileBytes(const QString& path);
+
+// Writes bytes to a file, creating its folder; fails the current test on error.
+void WriteFileBytes(const QString& path, const QByteArray& bytes);
+
+// Runs an external program with a bounded time; returns its exit code (-1 when it could
+// not run or timed out) and stores its standard output.
+int RunProgram(const QString& program, const QStringList& arguments, QByteArray* standardOutput = nullptr,
+               int timeoutMs = 60000, QByteArray* standardError = nullptr);
+
+} // namespace testsupport
