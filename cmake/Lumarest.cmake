@@ -29,21 +29,24 @@ function(lumarest_room room)
 endfunction()
 
 # lumarest_room_tests(<room> [QTEST] [DEPENDS <targets>...])
-# One test program per room from every *_test.cpp below tests/<room>; each GoogleTest
+# One test program per room from every .cpp below tests/<room>; each GoogleTest
 # case becomes a CTest test, run on Qt's offscreen platform. QTEST links Qt Test for
 # simulated widget input (its per-folder definitions rule out the shared precompiled header).
 function(lumarest_room_tests room)
   cmake_parse_arguments(ARG "QTEST" "" "DEPENDS" ${ARGN})
   set(dir "${PROJECT_SOURCE_DIR}/tests/${room}")
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${dir}/*_test.cpp" "${dir}/*_helpers.cpp")
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${dir}/*.cpp")
   if(NOT sources)
     return()
   endif()
   set(target test_${room})
-  add_executable(${target} ${sources})
+  # The room's fixtures folder, for testsupport::FixturePath.
+  set(fixtures_source "${CMAKE_CURRENT_BINARY_DIR}/fixtures_dir.cpp")
+  file(CONFIGURE OUTPUT "${fixtures_source}"
+    CONTENT "namespace testsupport { extern const char* const kFixturesDir = \"${dir}/fixtures\"; }\n")
+  add_executable(${target} ${sources} "${fixtures_source}")
   target_link_libraries(${target} PRIVATE lumarest_test_support ${room} ${ARG_DEPENDS})
   target_compile_definitions(${target} PRIVATE
-    LUMAREST_FIXTURES="${dir}/fixtures"
     LUMAREST_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     LUMAREST_BINARY_DIR="${PROJECT_BINARY_DIR}")
   if(ARG_QTEST)

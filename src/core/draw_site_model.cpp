@@ -1,6 +1,7 @@
 #include "core/draw_site_model.h"
 
 #include "core/canvas.h"
+#include "core/color_type.h"
 #include "core/draw_object.h"
 
 #include <algorithm>
@@ -10,16 +11,8 @@ LR_DEFINE_CLASS(TDrawSiteModel, TComponent, LR_CREATABLE(TDrawSiteModel),
     prop::Integer("LogHeight", &Self::LogHeight, &Self::SetLogHeight).Default(0),
     prop::Object("Scaler", &Self::ScalerObject),
     prop::Boolean("Border", &Self::Border, &Self::SetBorder).Default(true),
-    prop::Integer("Color", &Self::Color, &Self::SetColor))
+    prop::Integer("Color", &Self::Color, &Self::SetColor, &ColorType).Default(clWindow))
 
-namespace {
-constexpr int kColorNone = 0x1FFFFFFF;
-
-QColor ToQColor(int color)
-{
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
-} // namespace
 
 TDrawSiteModel::TDrawSiteModel()
     : notify_(std::make_unique<TChangeNotify>(this)),
@@ -48,6 +41,8 @@ void TDrawSiteModel::SetLogSize(int width, int height)
 
 void TDrawSiteModel::Rescale()
 {
+    if (IsLoading())
+        return;
     const TRect area = LogToDevRect({0, 0, logWidth_, logHeight_});
     pixelSize_ = QSize(RectWidth(area), RectHeight(area));
     for (TDrawObject* object : objects_)
@@ -122,6 +117,33 @@ void TDrawSiteModel::PlaceObject(TDrawObject& object)
     object.SetPixelBounds(QRect(device.Left, device.Top, RectWidth(device) + 1, RectHeight(device) + 1));
 }
 
+void TDrawSiteModel::InsertStreamedChild(std::unique_ptr<TComponent> child)
+{
+    auto* object = dynamic_cast<TDrawObject*>(child.get());
+    if (!object) {
+        TComponent::InsertStreamedChild(std::move(child));
+        return;
+    }
+    // Children arrive in z-order: each goes to the front as it is read.
+    child.release();
+    objects_.push_back(object);
+    object->site_ = this;
+    listener_->Attach(&object->Broadcaster());
+}
+
+void TDrawSiteModel::Loaded()
+{
+    TComponent::Loaded();
+    if (logWidth_ != 0 || logHeight_ != 0) {
+        Rescale();
+    } else {
+        const QPoint size = DevToLog(QPoint(pixelSize_.width(), pixelSize_.height()));
+        logWidth_ = size.x();
+        logHeight_ = size.y();
+    }
+    SetModified(false);
+}
+
 void TDrawSiteModel::GetChildren(const std::function<void(TComponent&)>& proc) const
 {
     for (TDrawObject* object : objects_)
@@ -147,7 +169,7 @@ void TDrawSiteModel::Paint(TCanvas& canvas)
     TCanvas* previous = std::exchange(paintCanvas_, &canvas);
     try {
         QPainter& painter = canvas.Painter();
-        if (color_ != kColorNone)
+        if (color_ != clNone)
             painter.fillRect(QRect(QPoint(0, 0), pixelSize_), ToQColor(color_));
         if (onPaint_) {
             TCanvasSaver saver(canvas, true);

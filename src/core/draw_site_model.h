@@ -61,6 +61,11 @@ public:
     // right and downwards).
     void PlaceObject(TDrawObject& object);
     void GetChildren(const std::function<void(TComponent& child)>& proc) const override;
+    // Draw objects read from a stream join the site in stream order.
+    void InsertStreamedChild(std::unique_ptr<TComponent> child) override;
+    // After reading: pixel bounds from the logical size, or the logical size from the
+    // pixel size when none was stored; the modified flag is cleared.
+    void Loaded() override;
 
     // --- modified flag ----------------------------------------------------------------
     bool Modified() const { return modified_; }
@@ -106,7 +111,7 @@ private:
     QSize pixelSize_;
     TScaler scaler_;
     bool border_ = true;
-    int color_ = 0xFFFFFF;
+    int color_ = static_cast<int>(0x80000005); // clWindow
     bool modified_ = false;
     std::vector<TDrawObject*> objects_; // owned
     TCanvas* paintCanvas_ = nullptr;

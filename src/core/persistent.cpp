@@ -94,6 +94,31 @@ void TPersistent::DefineProperties(TFiler&)
 {
 }
 
+void AssignPublishedProperties(const TPersistent& source, TPersistent& target)
+{
+    const TClassInfo& sourceClass = source.ClassInfo();
+    for (const TPropInfo* property : target.ClassInfo().Properties()) {
+        const TPropInfo* from = sourceClass.FindProperty(QByteArray(property->Name));
+        if (!from || from->Kind != property->Kind || !property->Set)
+            continue;
+        switch (property->Kind) {
+        case TPropKind::Component:
+        case TPropKind::Method:
+            break;
+        case TPropKind::Class:
+        case TPropKind::Collection: {
+            TPersistent* targetObject = std::get<TPersistent*>(property->Get(target));
+            TPersistent* sourceObject = std::get<TPersistent*>(from->Get(source));
+            if (targetObject && sourceObject)
+                targetObject->Assign(*sourceObject);
+            break;
+        }
+        default:
+            property->Set(target, from->Get(source));
+        }
+    }
+}
+
 namespace prop {
 
 const TTypeInfo BooleanType{"Boolean", {{0, "False"}, {1, "True"}}, true, nullptr};

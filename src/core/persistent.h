@@ -156,6 +156,11 @@ public:
     virtual void AssignTo(TPersistent& target) const;
 };
 
+// Copies every published property that the target's class declares from a source of a
+// class that declares it too: values through the accessors, sub-objects and collections
+// through their Assign. Component references and events are not copied.
+void AssignPublishedProperties(const TPersistent& source, TPersistent& target);
+
 // Declares the class-information members of a persistent class.
 #define LR_CLASS(Class, Parent)                                                                                      \
 public:                                                                                                               \

@@ -1,5 +1,8 @@
 #include "core/string_list.h"
 
+#include "core/stream/reader.h"
+#include "core/stream/writer.h"
+
 #include <QRegularExpression>
 
 LR_DEFINE_CLASS(TStringList, TPersistent, LR_CREATABLE(TStringList))
@@ -57,4 +60,25 @@ void TStringList::Changed()
 {
     if (onChange_)
         onChange_();
+}
+
+void TStringList::DefineProperties(TFiler& filer)
+{
+    filer.DefineProperty(
+        "Strings",
+        [this](TReader& reader) {
+            QStringList lines;
+            reader.ReadListBegin();
+            while (!reader.EndOfList())
+                lines.append(reader.ReadString());
+            reader.ReadListEnd();
+            SetLines(lines);
+        },
+        [this](TWriter& writer) {
+            writer.WriteListBegin();
+            for (const QString& line : lines_)
+                writer.WriteString(line);
+            writer.WriteListEnd();
+        },
+        !lines_.isEmpty());
 }

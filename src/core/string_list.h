@@ -23,6 +23,9 @@ public:
     void SetText(const QString& text);
 
     void Assign(const TPersistent& source) override;
+    // The lines are streamed as the extra property "Strings", a list of strings, when
+    // there is at least one.
+    void DefineProperties(TFiler& filer) override;
 
     // Called after every change of the lines.
     void SetOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }

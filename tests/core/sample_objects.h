@@ -6,8 +6,10 @@
 
 // A rectangle object filled with one colour; it can be told to fail while painting.
 class TSampleRect : public TLORectBase {
+    LR_CLASS(TSampleRect, TLORectBase)
 public:
-    explicit TSampleRect(TRect rect = {}, QColor color = Qt::black) : color_(color) { SetBoundsRect(rect); }
+    TSampleRect() = default;
+    explicit TSampleRect(TRect rect, QColor color = Qt::black) : color_(color) { SetBoundsRect(rect); }
 
     void Paint(TCanvas& canvas) override
     {
@@ -23,13 +25,15 @@ public:
     bool failPaint = false;
 
 private:
-    QColor color_;
+    QColor color_ = Qt::black;
 };
 
 // A sample object that answers IBlendable, so that the blended paint decision applies.
 class TSampleBlendable : public TSampleRect, public IBlendable {
+    LR_CLASS(TSampleBlendable, TSampleRect)
 public:
     using TSampleRect::TSampleRect;
+    TSampleBlendable() = default;
     void SetBlendShade(bool shade) override { TLabelObject::SetBlendShade(shade); }
     bool BlendShade() const override { return TLabelObject::BlendShade(); }
     void SetBlendRatio(int ratio) override { TLabelObject::SetBlendRatio(ratio); }

@@ -4,16 +4,24 @@
 #include <QString>
 #include <QStringList>
 
+#include <ostream>
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace testsupport {
 
-#ifdef LUMAREST_FIXTURES
-// Full path of a file below the fixtures folder of the test program's room
-// (tests/<room>/fixtures).
+// The fixtures folder of the test program's room (tests/<room>/fixtures).
+extern const char* const kFixturesDir;
+
+// Full path of a file below the room's fixtures folder.
 inline QString FixturePath(const QString& relative)
 {
-    return QStringLiteral(LUMAREST_FIXTURES "/") + relative;
+    return QString::fromUtf8(kFixturesDir) + QLatin1Char('/') + relative;
 }
-#endif
 
 // The bytes of a file; fails the current test when it cannot be read.
 QByteArray ReadFileBytes(const QString& path);

@@ -1,0 +1,115 @@
+#include "core/stream/component_stream.h"
+
+#include "core/component.h"
+#include "core/stream/class_registry.h"
+#include "core/stream/reader.h"
+#include "core/stream/writer.h"
+
+namespace {
+
+constexpr std::uint8_t kResourceMarker = 0xFF;
+constexpr std::uint16_t kResourceTypeRawData = 10;
+constexpr std::uint16_t kResourceFlags = 0x1030;
+constexpr int kMaxResourceName = 63;
+
+void WriteSignatureAndRecord(TWriter& writer, const TComponent& component)
+{
+    writer.WriteBytes(QByteArray(kComponentSignature, 4));
+    writer.WriteComponent(component);
+}
+
+TReader ObjectReader(QIODevice& device)
+{
+    TReader reader(device);
+    reader.SetCreator(&CreateObjectByClassName);
+    return reader;
+}
+
+} // namespace
+
+void WriteComponent(QIODevice& device, const TComponent& component)
+{
+    TWriter writer(device);
+    WriteSignatureAndRecord(writer, component);
+}
+
+void WriteComponentRes(QIODevice& device, const QString& resourceName, const TComponent& component)
+{
+    TWriter writer(device);
+    writer.WriteByte(kResourceMarker);
+    writer.WriteLittleEndian(kResourceTypeRawData, 2);
+    writer.WriteBytes(resourceName.left(kMaxResourceName).toUpper().toLatin1());
+    writer.WriteByte(0);
+    writer.WriteLittleEndian(kResourceFlags, 2);
+    const qint64 sizeField = device.pos();
+    writer.WriteLittleEndian(0, 4);
+    const qint64 start = device.pos();
+    WriteSignatureAndRecord(writer, component);
+    const qint64 end = device.pos();
+    device.seek(sizeField);
+    writer.WriteLittleEndian(static_cast<std::uint64_t>(end - start), 4);
+    device.seek(end);
+}
+
+void SkipResourceHeader(QIODevice& device)
+{
+    TReader reader(device);
+    if (reader.ReadByte() != kResourceMarker)
+        TReader::FailFormat();
+    std::uint16_t type = reader.ReadByte();
+    type |= static_cast<std::uint16_t>(reader.ReadByte() << 8);
+    if (type != kResourceTypeRawData)
+        TReader::FailFormat();
+    // The name ends with a zero byte; it is at most 63 characters long when we write it,
+    // and a few more are tolerated from other writers.
+    for (int i = 0;; ++i) {
+        if (i > 255)
+            TReader::FailFormat();
+        if (reader.ReadByte() == 0)
+            break;
+    }
+    reader.ReadLittleEndian(2); // flags
+    reader.ReadLittleEndian(4); // size
+}
+
+void ReadComponent(QIODevice& device, TComponent& instance)
+{
+    TReader(device).ReadRootComponent(&instance);
+}
+
+std::unique_ptr<TComponent> ReadComponent(QIODevice& device)
+{
+    return TReader(device).ReadRootComponent(nullptr);
+}
+
+void ReadComponentRes(QIODevice& device, TComponent& instance)
+{
+    SkipResourceHeader(device);
+    ReadComponent(device, instance);
+}
+
+std::unique_ptr<TComponent> ReadComponentRes(QIODevice& device)
+{
+    SkipResourceHeader(device);
+    return ReadComponent(device);
+}
+
+void ReadObject(QIODevice& device, TComponent& root)
+{
+    SkipResourceHeader(device);
+    ObjectReader(device).ReadRootComponent(&root);
+}
+
+std::unique_ptr<TComponent> ReadObject(QIODevice& device)
+{
+    SkipResourceHeader(device);
+    TReader reader = ObjectReader(device);
+    // The root is created through the object creator too, from the class name in the
+    // stream.
+    const QByteArray className = reader.PeekRootClassName();
+    std::unique_ptr<TComponent> root = CreateObjectByClassName(className);
+    if (!root)
+        TReader::FailClassNotFound(className);
+    reader.ReadRootComponent(root.get());
+    return root;
+}
