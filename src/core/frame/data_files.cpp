@@ -1,0 +1,43 @@
+#include "core/frame/data_files.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+QStringList DataFolders()
+{
+    QStringList folders;
+    const QString overridden = qEnvironmentVariable("LUMAREST_DATA_DIR");
+    if (!overridden.isEmpty())
+        folders << overridden;
+    if (QCoreApplication::instance())
+        folders << QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../share/lumarest"));
+#ifdef LUMAREST_BUILD_DATA_DIR
+    folders << QStringLiteral(LUMAREST_BUILD_DATA_DIR);
+#endif
+    return folders;
+}
+
+QString LocateDataFile(const QString& relativePath)
+{
+    QString relative = relativePath;
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (relative.startsWith(QLatin1Char('/')))
+        relative.remove(0, 1);
+    const bool pattern = relative.contains(QLatin1Char('*')) || relative.contains(QLatin1Char('?'));
+    for (const QString& folder : DataFolders()) {
+        const QString joined = QDir(folder).filePath(relative);
+        if (!pattern) {
+            if (QFileInfo::exists(joined))
+                return QDir::cleanPath(joined);
+            continue;
+        }
+        const QFileInfo info(joined);
+        const QDir directory = info.dir();
+        const QStringList matches =
+            directory.entryList({info.fileName()}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+        if (!matches.isEmpty())
+            return QDir::cleanPath(directory.filePath(matches.first()));
+    }
+    return {};
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Finding the program's data: catalogues, templates, patterns and collections generated
+// at build time. They live in the installed data folder (share/lumarest beside the
+// program's bin folder) and, for a program run from its build tree, in the build's data
+// folder; LUMAREST_DATA_DIR names another folder that is searched first.
+#include <QString>
+#include <QStringList>
+
+// The folders searched for data, in order.
+QStringList DataFolders();
+
+// The full path of a data file or folder given relative to the data folder ("\" or "/"
+// separators). With "*" or "?" in the path, the first plain file matching the pattern.
+// Empty when nothing is found; callers then treat the data as absent.
+QString LocateDataFile(const QString& relativePath);
