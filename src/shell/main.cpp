@@ -1,10 +1,16 @@
 // The program: "lumarest <command> ..." runs a headless command (no display needed);
 // anything else starts the designer.
 #include "cli/cli_command.h"
+#include "platform/single_instance.h"
+#include "shell/app_frame.h"
 #include "shell/ui/main_window.h"
+#include "shell/ui/message_boxes.h"
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -18,6 +24,32 @@ int RunCommand(const TCliCommand& command, int argc, char** argv)
     return command.Run(arguments);
 }
 
+int RunDesigner(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    TAppFrame frame;
+    frame.Load(QCoreApplication::applicationFilePath(), QStringLiteral(LUMAREST_VERSION));
+    QApplication::setApplicationName(Expand(QStringLiteral("$(AppName)")));
+    InstallMessageBoxes();
+
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString fileToOpen = arguments.value(1);
+    TSingleInstance instance(Expand(QStringLiteral("$(SysMutexID)")));
+    TStartEnvironment environment;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        environment.colorDepth = screen->depth();
+    environment.hasDefaultPrinter = [] { return !QPrinterInfo::defaultPrinter().isNull(); };
+    if (!frame.CheckStartConditions(environment, instance, fileToOpen))
+        return 1;
+
+    TfrmMain window;
+    instance.SetOnMessage([&window](const QString& path) { window.OpenDocumentFile(path); });
+    window.show();
+    // On the first idle moment: the document named on the command line, else a new one.
+    QTimer::singleShot(0, &window, [&window, fileToOpen] { window.StartFirstDocument(fileToOpen); });
+    return QApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -25,10 +57,5 @@ int main(int argc, char** argv)
     if (argc > 1)
         if (const TCliCommand* command = FindCliCommand(QString::fromLocal8Bit(argv[1])))
             return RunCommand(*command, argc, argv);
-
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lumarest"));
-    TfrmMain window;
-    window.show();
-    return app.exec();
+    return RunDesigner(argc, argv);
 }

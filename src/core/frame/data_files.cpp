@@ -18,6 +18,14 @@ QStringList DataFolders()
     return folders;
 }
 
+QString DataFolder()
+{
+    for (const QString& folder : DataFolders())
+        if (QFileInfo(folder).isDir())
+            return QDir::cleanPath(folder);
+    return {};
+}
+
 QString LocateDataFile(const QString& relativePath)
 {
     QString relative = relativePath;

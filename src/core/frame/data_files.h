@@ -8,6 +8,8 @@
 
 // The folders searched for data, in order.
 QStringList DataFolders();
+// The first of them that exists (empty when none does).
+QString DataFolder();
 
 // The full path of a data file or folder given relative to the data folder ("\" or "/"
 // separators). With "*" or "?" in the path, the first plain file matching the pattern.
