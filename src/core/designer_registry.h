@@ -11,6 +11,8 @@ class IDesignerRegistry {
 public:
     virtual void CreatePivots(TDrawObject& object) = 0;
     virtual void AddGhost(TDrawObject& object, int handleIndex) = 0;
+    // Adds a ghost that moves the whole object freely: no move options, no drag copy.
+    virtual void AddSimpleMoveGhost(TDrawObject& object) = 0;
     // Opens the object's property dialog; true when a designer edited it.
     virtual bool Edit(TDrawObject& object) = 0;
 

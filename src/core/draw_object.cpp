@@ -269,6 +269,12 @@ void TDrawObject::Invalidate()
         site_->InvalidateObject(*this);
 }
 
+void TDrawObject::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint local)
+{
+    if (site_)
+        site_->ObjectMouseDown(*this, button, modifiers, local + pixelBounds_.topLeft(), -1);
+}
+
 void TDrawObject::SetBlendedPainter(BlendedPainter painter)
 {
     blendedPainter = painter;

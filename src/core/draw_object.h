@@ -106,6 +106,10 @@ public:
     void Assign(const TPersistent& source) override;
     // Asks the site to repaint the object.
     void Invalidate();
+    // A mouse press on the object (not the second press of a double-click), at a point in
+    // the object's own pixel coordinates: on a draw site, the site's press routine runs
+    // with this object and handle index -1 at the point in the site's pixel coordinates.
+    virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint local);
 
     // The blended paint path, installed by the graphics engine: returns false when it did
     // not run, and the object is then painted plainly.

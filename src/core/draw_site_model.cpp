@@ -111,6 +111,10 @@ TDrawObject* TDrawSiteModel::ObjectAt(QPoint logical) const
     return nullptr;
 }
 
+void TDrawSiteModel::ObjectMouseDown(TDrawObject&, Qt::MouseButton, Qt::KeyboardModifiers, QPoint, int)
+{
+}
+
 void TDrawSiteModel::PlaceObject(TDrawObject& object)
 {
     const TRect device = LogToDevRect(object.GetBounds());

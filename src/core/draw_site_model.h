@@ -57,6 +57,11 @@ public:
     void MoveObject(TDrawObject* object, int index);
     // The front-most object whose own hit test accepts the logical point, or nullptr.
     TDrawObject* ObjectAt(QPoint logical) const;
+    // The press routine for a press on an object (handleIndex -1) or on one of its handles,
+    // at a point in the site's pixel coordinates. The model has no selection behaviour of
+    // its own; the editing site decides what a press does.
+    virtual void ObjectMouseDown(TDrawObject& object, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                 QPoint sitePixel, int handleIndex);
     // Sets the object's pixel bounds from its logical bounds (widened by one pixel to the
     // right and downwards).
     void PlaceObject(TDrawObject& object);
