@@ -1,6 +1,7 @@
 #include "core/face/face_object.h"
 
 #include "core/canvas.h"
+#include "core/color_type.h"
 #include "core/designer_registry.h"
 #include "core/draw_site_model.h"
 #include "core/face/face_site.h"
@@ -14,11 +15,6 @@ namespace {
 // Point size of the information text at zoom 100; it shrinks as the zoom grows so that
 // it keeps its size on the screen.
 constexpr int kInfoTextPoints = 12;
-
-QColor ToQColor(int color)
-{
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
 
 // A pen of a width in logical units that, as a device-context pen does, never comes out
 // thinner than one device pixel; width 0 is always one pixel wide.
@@ -69,7 +65,7 @@ void TLOFace::SetShowInfo(bool show)
     Invalidate();
 }
 
-void TLOFace::SetFaceColor(int color)
+void TLOFace::SetFaceColor(TColor color)
 {
     if (color == faceColor_)
         return;
@@ -80,18 +76,18 @@ void TLOFace::SetFaceColor(int color)
 void TLOFace::Paint(TCanvas& canvas)
 {
     QPainter& painter = canvas.Painter();
-    painter.setBrush(ToQColor(faceSelected_ ? faceColor_ : 0xFFFFFF));
-    painter.setPen(LogicalPen(canvas, Qt::black, 1, Qt::SolidLine));
+    painter.setBrush(ToQColor(faceSelected_ ? faceColor_ : clWhite));
+    painter.setPen(LogicalPen(canvas, ToQColor(clBlack), 1, Qt::SolidLine));
     info_.DrawFace(canvas, false, false);
     // The trim lines are lines only: filling them again would paint over the solid
     // outline of the hole inside them.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(LogicalPen(canvas, Qt::black, 0, Qt::DotLine));
+    painter.setPen(LogicalPen(canvas, ToQColor(clBlack), 0, Qt::DotLine));
     info_.DrawTrimLines(canvas, false);
     if (showInfo_) {
         const int scale = Site() ? Site()->Scaler().Scale() : 100;
         canvas.SetFontPointSize(std::max(1, kInfoTextPoints * 100 / std::max(1, scale)));
-        painter.setPen(QColor(0, 0, 255));
+        painter.setPen(ToQColor(clBlue));
         const TRect rect = BoundsRect();
         painter.drawText(QRectF(rect.Left, rect.Top, RectWidth(rect), RectHeight(rect)),
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,

@@ -4,6 +4,7 @@
 // is created for display and never stored in documents. Its face selection is its own
 // flag, apart from the draw-object selection that drives editing handles: on an exclusive
 // site selecting a face deselects the others, elsewhere a click toggles it.
+#include "core/color_type.h"
 #include "core/face/face_info.h"
 #include "core/rect_object.h"
 
@@ -29,9 +30,9 @@ public:
     // Draw the face's number and purpose.
     bool ShowInfo() const { return showInfo_; }
     void SetShowInfo(bool show);
-    // Fill of a selected face, as 0x00BBGGRR.
-    int FaceColor() const { return faceColor_; }
-    void SetFaceColor(int color);
+    // Fill of a selected face.
+    TColor FaceColor() const { return faceColor_; }
+    void SetFaceColor(TColor color);
     // Called after a press changed the face selection.
     void SetOnFaceClick(std::function<void(TLOFace*)> onFaceClick) { onFaceClick_ = std::move(onFaceClick); }
 
@@ -58,6 +59,6 @@ private:
     bool faceSelected_ = false;
     bool exclusive_ = false;
     bool showInfo_ = false;
-    int faceColor_ = 0xAFE7FF;
+    TColor faceColor_ = 0xAFE7FF; // light cream
     std::function<void(TLOFace*)> onFaceClick_;
 };
