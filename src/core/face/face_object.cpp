@@ -1,12 +1,12 @@
 #include "core/face/face_object.h"
 
 #include "core/canvas.h"
-#include "core/color_type.h"
 #include "core/designer_registry.h"
 #include "core/draw_site_model.h"
 #include "core/face/face_site.h"
 
 #include <algorithm>
+#include <cmath>
 
 LR_DEFINE_CLASS(TLOFace, TLORectBase, LR_CREATABLE(TLOFace))
 
