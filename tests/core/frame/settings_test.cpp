@@ -54,7 +54,11 @@ TEST_F(Settings, WrittenValuesReadBackAndWrongTypesGiveDefaults)
 TEST(SettingsWithoutFrame, ReadsDefaultsAndWritesNothing)
 {
     SetApplicationMacros(nullptr);
-    WriteInteger(QStringLiteral("CacheLimit"), 5);
-    EXPECT_EQ(ReadInteger(QStringLiteral("CacheLimit"), 9), 9);
-    EXPECT_FALSE(QFileInfo::exists(SettingsFilePath()));
+    WriteInteger(QStringLiteral("NoFrameValue"), 5);
+    EXPECT_EQ(ReadInteger(QStringLiteral("NoFrameValue"), 9), 9);
+    TMacroString macros;
+    macros.SetValue(QStringLiteral("SysRegistryKey"), QStringLiteral("Software\\Brevantix"));
+    SetApplicationMacros(&macros);
+    EXPECT_EQ(ReadInteger(QStringLiteral("NoFrameValue"), 9), 9); // nothing was written anywhere
+    SetApplicationMacros(nullptr);
 }
