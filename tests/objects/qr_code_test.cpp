@@ -112,6 +112,22 @@ TEST(QRCode, ReadsBackTheAutomaticChoices)
     EXPECT_EQ(code.Version(), 1);
 }
 
+// Switching the automatic choices off before any was made leaves no mode or version to
+// use; encoding then chooses them and keeps them.
+TEST(QRCode, ChoosesModeAndVersionWhenNoneWasSet)
+{
+    TQRCode code;
+    code.SetAutoEncodeMode(false);
+    code.SetAutoVersion(false);
+    code.SetPayload(QByteArray(30, 'Z'));
+    EXPECT_EQ(code.EncodeMode(), 0);
+    EXPECT_EQ(code.Version(), 0);
+    ASSERT_TRUE(code.Encode());
+    EXPECT_EQ(code.EncodeMode(), 'A');
+    EXPECT_EQ(code.Version(), 2);
+    EXPECT_EQ(code.Matrix().Size(), QRSymbolSize(2));
+}
+
 // The capacity rule counts the character count at the candidate version's width.
 TEST(QRCode, ChoosesTheSmallestVersionThatHoldsThePayload)
 {
@@ -332,4 +348,23 @@ TEST(QRCode, AssignCopiesPayloadSettingsSymbolAndChangedFlag)
     EXPECT_TRUE(target.IsChanged());
     EXPECT_EQ(target.ModuleBitmap(), source.ModuleBitmap());
     EXPECT_TRUE(target.Matrix() == source.Matrix());
+}
+
+// The settings are published properties, in the order the QR label objects stream them.
+TEST(QRCode, PublishesItsSettingsAsProperties)
+{
+    QStringList names;
+    for (const TPropInfo* property : TQRCode::StaticClassInfo().Properties())
+        names << QLatin1String(property->Name);
+    EXPECT_EQ(names.join(QLatin1Char(' ')),
+              QStringLiteral("EncodeMode AutoEncodeMode Version AutoVersion MaskNo AutoMask ErrorCorrectLevel Mergin"));
+
+    TQRCode code;
+    const TPropInfo* level = TQRCode::StaticClassInfo().FindProperty("ErrorCorrectLevel");
+    ASSERT_NE(level, nullptr);
+    EXPECT_EQ(level->Kind, TPropKind::Char);
+    level->Set(code, std::int64_t{'H'});
+    EXPECT_EQ(std::get<std::int64_t>(level->Get(code)), 'H');
+    level->Set(code, std::int64_t{'X'}); // ignored as through the setter
+    EXPECT_EQ(code.ErrorCorrectLevel(), 'H');
 }

@@ -150,11 +150,11 @@ bool TQRCode::Encode()
     bitmap_ = QImage();
     const TPlan plan = Plan();
     refusal_ = plan.Refusal;
-    if (autoVersion_)
+    if (autoVersion_ || version_ == 0)
         version_ = plan.Version;
     if (!refusal_.isEmpty())
         return false;
-    if (autoEncodeMode_)
+    if (autoEncodeMode_ || mode_ == 0)
         mode_ = static_cast<char>(plan.Mode);
 
     const TQRLevel level = Level();

@@ -40,14 +40,15 @@ public:
     char ErrorCorrectLevel() const { return level_; }
     void SetErrorCorrectLevel(char level);
     // "0", "A" or "8"; while AutoEncodeMode is on, the mode chosen from the payload (which
-    // is then kept). 0 while no mode has been chosen.
+    // is then kept). 0 while no mode has been chosen; with AutoEncodeMode off, encoding
+    // then chooses one as if it were on.
     char EncodeMode() const;
     void SetEncodeMode(char mode);
     bool AutoEncodeMode() const { return autoEncodeMode_; }
     void SetAutoEncodeMode(bool automatic);
     // 1-40; while AutoVersion is on, the smallest version that holds the payload (which is
-    // then kept), or 0 when none does. With AutoVersion off, a version of 0 (never set)
-    // also takes the smallest version.
+    // then kept), or 0 when none does. With AutoVersion off, encoding with a version of 0
+    // (never set) also takes, and keeps, the smallest version.
     int Version() const;
     void SetVersion(int version);
     bool AutoVersion() const { return autoVersion_; }
