@@ -26,9 +26,6 @@ LR_DEFINE_CLASS(TDrawObject, TComponent, LR_ABSTRACT,
 
 namespace {
 TDrawObject::BlendedPainter blendedPainter = nullptr;
-
-// How far the off-screen picture of an object reaches beyond the visible area, in pixels.
-constexpr int kOffscreenInflate = 5;
 } // namespace
 
 TDrawObject::TDrawObject()

@@ -22,8 +22,7 @@ QImage TOffscreen::TakeImage()
     return std::move(*image_);
 }
 
-std::unique_ptr<TOffscreen> CreateOffscreen(TCanvas& canvas, const TRect& logical, QImage::Format format, int inflate,
-                                            bool copyBackground)
+QRect OffscreenDeviceRect(const TCanvas& canvas, const TRect& logical, int inflate)
 {
     QRect clipBox;
     if (canvas.HasClip())
@@ -34,7 +33,13 @@ std::unique_ptr<TOffscreen> CreateOffscreen(TCanvas& canvas, const TRect& logica
 
     const QPoint a = canvas.LogicalToDevice(logical.TopLeft());
     const QPoint b = canvas.LogicalToDevice(logical.BottomRight());
-    const QRect deviceRect = TRect(a.x(), a.y(), b.x(), b.y()).ToQRect().normalized().intersected(clipBox);
+    return TRect(a.x(), a.y(), b.x(), b.y()).ToQRect().normalized().intersected(clipBox);
+}
+
+std::unique_ptr<TOffscreen> CreateOffscreen(TCanvas& canvas, const TRect& logical, QImage::Format format, int inflate,
+                                            bool copyBackground)
+{
+    const QRect deviceRect = OffscreenDeviceRect(canvas, logical, inflate);
     if (deviceRect.isEmpty())
         return nullptr;
 

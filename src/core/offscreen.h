@@ -23,8 +23,14 @@ private:
     std::unique_ptr<TMemoryCanvas> canvas_;
 };
 
-// A bitmap covering the part of the logical rectangle inside the canvas's clip box (the
-// clip box first enlarged by inflate pixels on every side), with the canvas's mapping and
+// Pixels by which the offscreen images of a blended paint reach beyond the clip box.
+inline constexpr int kOffscreenInflate = 5;
+
+// The device rectangle an offscreen bitmap for the logical rectangle covers: its part inside
+// the canvas's clip box enlarged by inflate pixels on every side (empty when none).
+QRect OffscreenDeviceRect(const TCanvas& canvas, const TRect& logical, int inflate);
+
+// A bitmap covering OffscreenDeviceRect of the logical rectangle, with the canvas's mapping and
 // font resolution. With copyBackground the target's pixels under it are copied in (when
 // they can be read). Returns nullptr when nothing of the rectangle is visible.
 std::unique_ptr<TOffscreen> CreateOffscreen(TCanvas& canvas, const TRect& logical, QImage::Format format, int inflate,

@@ -1,6 +1,7 @@
 // The program: "lumarest <command> ..." runs a headless command (no display needed);
 // anything else starts the designer.
 #include "cli/cli_command.h"
+#include "graphics/raster/blended_paint.h"
 #include "platform/single_instance.h"
 #include "shell/app_frame.h"
 #include "shell/ui/main_window.h"
@@ -54,6 +55,7 @@ int RunDesigner(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    InstallBlendedPaint();
     if (argc > 1)
         if (const TCliCommand* command = FindCliCommand(QString::fromLocal8Bit(argv[1])))
             return RunCommand(*command, argc, argv);
