@@ -1,0 +1,181 @@
+#include "graphics/raster/resample.h"
+
+#include "graphics/raster/cpu_features.h"
+#include "graphics/raster/resample_kernels.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// Column passes with at most this many taps read cached row sums; longer ones (strong
+// reductions) accumulate row by row so that memory stays bounded.
+constexpr int kMaxCachedTaps = 16;
+
+bool IsResampleFormat(QImage::Format format)
+{
+    switch (format) {
+    case QImage::Format_Indexed8:
+    case QImage::Format_Grayscale8:
+    case QImage::Format_Alpha8:
+    case QImage::Format_BGR888:
+    case QImage::Format_RGB888:
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+    case QImage::Format_RGBX8888:
+    case QImage::Format_RGBA8888:
+    case QImage::Format_RGBA8888_Premultiplied:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Destination column k reads rect.Left + (k W + W div 2) div w; a row that reads the same
+// source row as the one before is copied from it.
+void ResampleNearest(QImage& out, const QImage& source, const QRect& rect, int channels)
+{
+    const int w = out.width(), h = out.height();
+    const std::int64_t W = rect.width(), H = rect.height();
+    std::vector<int> columns(w);
+    for (int k = 0; k < w; ++k)
+        columns[k] = rect.left() + int((k * W + W / 2) / w);
+    int previous = -1;
+    for (int j = 0; j < h; ++j) {
+        const int sourceRow = rect.top() + int((j * H + H / 2) / h);
+        std::uint8_t* target = out.scanLine(j);
+        if (sourceRow == previous) {
+            std::memcpy(target, out.constScanLine(j - 1), std::size_t(w) * channels);
+            continue;
+        }
+        const std::uint8_t* row = source.constScanLine(sourceRow);
+        for (int k = 0; k < w; ++k)
+            std::memcpy(target + k * channels, row + columns[k] * channels, std::size_t(channels));
+        previous = sourceRow;
+    }
+}
+
+// Row sums of recently used source rows, least recently used replaced first.
+class TRowSums {
+public:
+    TRowSums(const QImage& source, const TResampleAxis& axis, int channels, int capacity)
+        : source_(source), axis_(axis), channels_(channels), vector_(CpuHasAvx2()), slots_(capacity)
+    {
+        for (Slot& slot : slots_)
+            slot.sums.resize(std::size_t(axis.Outputs) * channels + 1);
+    }
+
+    const std::int32_t* Row(int sourceRow)
+    {
+        ++clock_;
+        Slot* victim = &slots_[0];
+        for (Slot& slot : slots_) {
+            if (slot.row == sourceRow) {
+                slot.used = clock_;
+                return slot.sums.data();
+            }
+            if (slot.used < victim->used)
+                victim = &slot;
+        }
+        victim->row = sourceRow;
+        victim->used = clock_;
+        Compute(sourceRow, victim->sums.data());
+        return victim->sums.data();
+    }
+
+    void Compute(int sourceRow, std::int32_t* sums) const
+    {
+        const std::uint8_t* row = source_.constScanLine(sourceRow);
+        if (vector_)
+            ResampleRowAvx2(row, channels_, axis_, sums);
+        else
+            ResampleRowReference(row, channels_, axis_, sums);
+    }
+
+private:
+    struct Slot {
+        int row = -1;
+        std::uint64_t used = 0;
+        std::vector<std::int32_t> sums;
+    };
+    const QImage& source_;
+    const TResampleAxis& axis_;
+    int channels_;
+    bool vector_;
+    std::uint64_t clock_ = 0;
+    std::vector<Slot> slots_;
+};
+
+void ResampleSeparable(QImage& out, const QImage& source, const QRect& rect, TResampleEdge edge, TResampleFilter filter,
+                       int channels)
+{
+    const TResampleAxis across =
+        MakeResampleAxis(rect.left(), rect.width(), source.width(), out.width(), edge, filter);
+    const TResampleAxis down = MakeResampleAxis(rect.top(), rect.height(), source.height(), out.height(), edge, filter);
+    const int count = out.width() * channels;
+    const int taps = down.Taps;
+    const bool vector = CpuHasAvx2();
+
+    if (taps <= kMaxCachedTaps) {
+        TRowSums sums(source, across, channels, taps + 1);
+        std::vector<const std::int32_t*> rows(taps);
+        for (int j = 0; j < out.height(); ++j) {
+            for (int t = 0; t < taps; ++t)
+                rows[t] = sums.Row(down.Index[std::size_t(j) * taps + t]);
+            const std::int16_t* weights = down.Weight.data() + std::size_t(j) * taps;
+            if (vector)
+                ResampleColumnAvx2(rows.data(), weights, taps, count, out.scanLine(j));
+            else
+                ResampleColumnReference(rows.data(), weights, taps, count, out.scanLine(j));
+        }
+        return;
+    }
+
+    // Strong reduction: the weighted row sums accumulate one source row at a time.
+    TRowSums sums(source, across, channels, 2);
+    std::vector<std::int32_t> total(count);
+    for (int j = 0; j < out.height(); ++j) {
+        std::fill(total.begin(), total.end(), 0);
+        for (int t = 0; t < taps; ++t) {
+            const std::int16_t weight = down.Weight[std::size_t(j) * taps + t];
+            if (weight == 0)
+                continue;
+            const std::int32_t* row = sums.Row(down.Index[std::size_t(j) * taps + t]);
+            for (int i = 0; i < count; ++i)
+                total[i] += weight * row[i];
+        }
+        const std::int32_t* summed = total.data();
+        const std::int16_t unit = 1;
+        ResampleColumnReference(&summed, &unit, 1, count, out.scanLine(j));
+    }
+}
+
+} // namespace
+
+void Resample(QImage& destination, const QImage& source, const QRect& sourceRect, TResampleEdge edge,
+              TResampleFilter filter)
+{
+    if (!IsResampleFormat(source.format()) || destination.isNull() || destination.size().isEmpty())
+        return;
+    if (sourceRect.isEmpty() || !source.rect().contains(sourceRect))
+        return;
+    QImage out(destination.size(), source.format());
+    if (out.isNull())
+        return;
+    out.setColorTable(source.colorTable());
+    out.setDotsPerMeterX(destination.dotsPerMeterX());
+    out.setDotsPerMeterY(destination.dotsPerMeterY());
+    const int channels = source.depth() / 8;
+    if (filter == TResampleFilter::Nearest)
+        ResampleNearest(out, source, sourceRect, channels);
+    else
+        ResampleSeparable(out, source, sourceRect, edge, filter, channels);
+    destination = std::move(out);
+}
+
+void Resample(QImage& destination, const QImage& source, TResampleFilter filter)
+{
+    Resample(destination, source, source.rect(), TResampleEdge::Repeat, filter);
+}
