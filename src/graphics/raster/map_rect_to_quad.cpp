@@ -1,6 +1,7 @@
 #include "graphics/raster/map_rect_to_quad.h"
 
 #include "core/rect.h"
+#include "graphics/raster/result_image.h"
 #include "graphics/raster/scan_polygon.h"
 
 #include <algorithm>
@@ -75,13 +76,16 @@ void CopySpan(std::uint8_t* target, const QImage& source, std::int64_t u, std::i
 QPoint MapRectToQuad(QImage& destination, const QImage& source, const QRect& sourceRect,
                      const std::array<QPointF, 4>& corners, const QColor& background)
 {
-    destination = QImage();
-    if (source.isNull() || !IsMappableDepth(source.depth()))
+    if (source.isNull() || !IsMappableDepth(source.depth())) {
+        destination = QImage();
         return {};
+    }
     double left = corners[0].x(), right = left, top = corners[0].y(), bottom = top;
     for (const QPointF& c : corners) {
-        if (!std::isfinite(c.x()) || !std::isfinite(c.y()))
+        if (!std::isfinite(c.x()) || !std::isfinite(c.y())) {
+            destination = QImage();
             return {};
+        }
         left = std::min(left, c.x());
         right = std::max(right, c.x());
         top = std::min(top, c.y());
@@ -91,9 +95,12 @@ QPoint MapRectToQuad(QImage& destination, const QImage& source, const QRect& sou
     top = std::floor(top);
     const double width = std::ceil(right) - left;
     const double height = std::ceil(bottom) - top;
-    if (width < 1 || height < 1 || width > INT_MAX || height > INT_MAX || left < INT_MIN || top < INT_MIN)
+    if (width < 1 || height < 1 || width > INT_MAX || height > INT_MAX || left < INT_MIN || top < INT_MIN) {
+        destination = QImage();
         return {};
-    QImage out(int(width), int(height), source.format());
+    }
+    QImage out = ResultImage(destination, source, QSize(int(width), int(height)), source.format());
+    destination = QImage();
     if (out.isNull())
         return {};
     out.setColorTable(source.colorTable());
@@ -111,23 +118,25 @@ QPoint MapRectToQuad(QImage& destination, const QImage& source, const QRect& sou
         vertices[i].Attribute[1] = uv[i].y();
     }
     const int bytes = source.depth() / 8;
-    ScanPolygon(vertices, 4, kScanAttribute0 | kScanAttribute1, TRect(0, 0, out.width(), out.height()),
-                [&](int row, int first, int last, const double* attributes, const double* steps) {
-                    std::int64_t u = ToFixed(attributes[0]);
-                    if (u < 0)
-                        u = 1;
-                    const std::int64_t v = ToFixed(attributes[1]);
-                    const std::int64_t du = ToFixed(steps[0]);
-                    const std::int64_t dv = ToFixed(steps[1]);
-                    std::uint8_t* target = out.scanLine(row) + first * bytes;
-                    const int count = last - first + 1;
-                    switch (bytes) {
-                    case 1: CopySpan<1>(target, source, u, v, du, dv, count); break;
-                    case 2: CopySpan<2>(target, source, u, v, du, dv, count); break;
-                    case 3: CopySpan<3>(target, source, u, v, du, dv, count); break;
-                    default: CopySpan<4>(target, source, u, v, du, dv, count); break;
-                    }
-                });
+    std::uint8_t* bits = out.bits();
+    const qsizetype stride = out.bytesPerLine();
+    const TSpanCallback copy = [&](int row, int first, int last, const double* attributes, const double* steps) {
+        std::int64_t u = ToFixed(attributes[0]);
+        if (u < 0)
+            u = 1;
+        const std::int64_t v = ToFixed(attributes[1]);
+        const std::int64_t du = ToFixed(steps[0]);
+        const std::int64_t dv = ToFixed(steps[1]);
+        std::uint8_t* target = bits + row * stride + first * bytes;
+        const int count = last - first + 1;
+        switch (bytes) {
+        case 1: CopySpan<1>(target, source, u, v, du, dv, count); break;
+        case 2: CopySpan<2>(target, source, u, v, du, dv, count); break;
+        case 3: CopySpan<3>(target, source, u, v, du, dv, count); break;
+        default: CopySpan<4>(target, source, u, v, du, dv, count); break;
+        }
+    };
+    ScanPolygon(vertices, 4, kScanAttribute0 | kScanAttribute1, TRect(0, 0, out.width(), out.height()), copy);
     destination = std::move(out);
     return {int(left), int(top)};
 }

@@ -2,6 +2,7 @@
 
 #include "graphics/raster/cpu_features.h"
 #include "graphics/raster/resample_kernels.h"
+#include "graphics/raster/result_image.h"
 
 #include <algorithm>
 #include <cstring>
@@ -67,7 +68,7 @@ public:
             slot.sums.resize(std::size_t(axis.Outputs) * channels + 1);
     }
 
-    const std::int32_t* Row(int sourceRow)
+    const std::int16_t* Row(int sourceRow)
     {
         ++clock_;
         Slot* victim = &slots_[0];
@@ -85,7 +86,7 @@ public:
         return victim->sums.data();
     }
 
-    void Compute(int sourceRow, std::int32_t* sums) const
+    void Compute(int sourceRow, std::int16_t* sums) const
     {
         const std::uint8_t* row = source_.constScanLine(sourceRow);
         if (vector_)
@@ -98,7 +99,7 @@ private:
     struct Slot {
         int row = -1;
         std::uint64_t used = 0;
-        std::vector<std::int32_t> sums;
+        std::vector<std::int16_t> sums;
     };
     const QImage& source_;
     const TResampleAxis& axis_;
@@ -120,7 +121,7 @@ void ResampleSeparable(QImage& out, const QImage& source, const QRect& rect, TRe
 
     if (taps <= kMaxCachedTaps) {
         TRowSums sums(source, across, channels, taps + 1);
-        std::vector<const std::int32_t*> rows(taps);
+        std::vector<const std::int16_t*> rows(taps);
         for (int j = 0; j < out.height(); ++j) {
             for (int t = 0; t < taps; ++t)
                 rows[t] = sums.Row(down.Index[std::size_t(j) * taps + t]);
@@ -133,7 +134,7 @@ void ResampleSeparable(QImage& out, const QImage& source, const QRect& rect, TRe
         return;
     }
 
-    // Strong reduction: the weighted row sums accumulate one source row at a time.
+    // Strong reduction: the weighted row values accumulate one source row at a time.
     TRowSums sums(source, across, channels, 2);
     std::vector<std::int32_t> total(count);
     for (int j = 0; j < out.height(); ++j) {
@@ -142,13 +143,13 @@ void ResampleSeparable(QImage& out, const QImage& source, const QRect& rect, TRe
             const std::int16_t weight = down.Weight[std::size_t(j) * taps + t];
             if (weight == 0)
                 continue;
-            const std::int32_t* row = sums.Row(down.Index[std::size_t(j) * taps + t]);
+            const std::int16_t* row = sums.Row(down.Index[std::size_t(j) * taps + t]);
             for (int i = 0; i < count; ++i)
                 total[i] += weight * row[i];
         }
-        const std::int32_t* summed = total.data();
-        const std::int16_t unit = 1;
-        ResampleColumnReference(&summed, &unit, 1, count, out.scanLine(j));
+        std::uint8_t* target = out.scanLine(j);
+        for (int i = 0; i < count; ++i)
+            target[i] = ResampleOutputValue(total[i]);
     }
 }
 
@@ -161,12 +162,14 @@ void Resample(QImage& destination, const QImage& source, const QRect& sourceRect
         return;
     if (sourceRect.isEmpty() || !source.rect().contains(sourceRect))
         return;
-    QImage out(destination.size(), source.format());
+    const int dotsPerMeterX = destination.dotsPerMeterX();
+    const int dotsPerMeterY = destination.dotsPerMeterY();
+    QImage out = ResultImage(destination, source, destination.size(), source.format());
     if (out.isNull())
-        return;
+        return; // no memory for a new image: the destination is untouched
     out.setColorTable(source.colorTable());
-    out.setDotsPerMeterX(destination.dotsPerMeterX());
-    out.setDotsPerMeterY(destination.dotsPerMeterY());
+    out.setDotsPerMeterX(dotsPerMeterX);
+    out.setDotsPerMeterY(dotsPerMeterY);
     const int channels = source.depth() / 8;
     if (filter == TResampleFilter::Nearest)
         ResampleNearest(out, source, sourceRect, channels);

@@ -14,8 +14,6 @@
 namespace {
 
 constexpr int kUnit = 1 << kResampleWeightBits; // weights of one output sum to this
-constexpr int kRowShift = kResampleWeightBits - 8; // the row pass keeps 8 fractional bits
-constexpr int kColumnShift = kResampleWeightBits + 8;
 
 // A sample index relative to the rectangle, resolved by the edge mode to a bitmap index.
 int ResolveIndex(std::int64_t i, int start, int length, int bitmapLength, TResampleEdge edge)
@@ -101,6 +99,7 @@ TResampleAxis MakeResampleAxis(int start, int length, int bitmapLength, int outp
     }
 
     TResampleAxis axis;
+    axis.BitmapLength = bitmapLength;
     axis.Outputs = outputs;
     axis.Taps = outputs ? *std::max_element(counts.begin(), counts.end()) : 0;
     axis.Taps += axis.Taps % 2;
@@ -115,10 +114,15 @@ TResampleAxis MakeResampleAxis(int start, int length, int bitmapLength, int outp
         }
         w += counts[k];
     }
+    if (axis.Taps == 2)
+        for (int k = 0; k < outputs; ++k) {
+            const int first = axis.Index[2 * k];
+            axis.Adjacent.push_back(axis.Index[2 * k + 1] == first + 1 && first + 3 <= bitmapLength);
+        }
     return axis;
 }
 
-void ResampleRowReference(const std::uint8_t* row, int channels, const TResampleAxis& axis, std::int32_t* sums)
+void ResampleRowReference(const std::uint8_t* row, int channels, const TResampleAxis& axis, std::int16_t* values)
 {
     const int taps = axis.Taps;
     for (int k = 0; k < axis.Outputs; ++k) {
@@ -128,24 +132,24 @@ void ResampleRowReference(const std::uint8_t* row, int channels, const TResample
             std::int32_t sum = 0;
             for (int t = 0; t < taps; ++t)
                 sum += weight[t] * row[index[t] * channels + c];
-            sums[k * channels + c] = (sum + (1 << (kRowShift - 1))) >> kRowShift;
+            values[k * channels + c] = ResampleRowValue(sum);
         }
     }
 }
 
 namespace {
 
-std::uint8_t ColumnValue(const std::int32_t* const* rows, const std::int16_t* weights, int taps, int i)
+std::uint8_t ColumnValue(const std::int16_t* const* rows, const std::int16_t* weights, int taps, int i)
 {
     std::int32_t sum = 0;
     for (int t = 0; t < taps; ++t)
         sum += weights[t] * rows[t][i];
-    return std::uint8_t(std::clamp((sum + (1 << (kColumnShift - 1))) >> kColumnShift, 0, 255));
+    return ResampleOutputValue(sum);
 }
 
 } // namespace
 
-void ResampleColumnReference(const std::int32_t* const* rows, const std::int16_t* weights, int taps, int count,
+void ResampleColumnReference(const std::int16_t* const* rows, const std::int16_t* weights, int taps, int count,
                              std::uint8_t* out)
 {
     for (int i = 0; i < count; ++i)
@@ -156,79 +160,170 @@ void ResampleColumnReference(const std::int32_t* const* rows, const std::int16_t
 
 namespace {
 
-// One pixel of three or four bytes in the low lanes, without reading past it.
-inline __m128i LoadPixel(const std::uint8_t* p, int channels)
+// One pixel of Channels (3 or 4) bytes in the low lanes, without reading past it.
+template <int Channels>
+__attribute__((target("avx2"))) inline __m128i LoadPixel(const std::uint8_t* p)
 {
     std::uint32_t value = 0;
-    std::memcpy(&value, p, std::size_t(channels));
+    std::memcpy(&value, p, Channels);
     return _mm_cvtsi32_si128(int(value));
+}
+
+// One output from any number of taps (even).
+template <int Channels>
+__attribute__((target("avx2"))) inline void RowOutput(const std::uint8_t* row, const int* index,
+                                                      const std::int16_t* weight, int taps, std::int16_t* value)
+{
+    __m128i sum = _mm_setzero_si128();
+    for (int t = 0; t < taps; t += 2) {
+        // Channels of two samples interleaved as 16-bit pairs, times the pair of weights.
+        const __m128i pair = _mm_cvtepu8_epi16(_mm_unpacklo_epi8(LoadPixel<Channels>(row + index[t] * Channels),
+                                                                 LoadPixel<Channels>(row + index[t + 1] * Channels)));
+        std::uint32_t weights;
+        std::memcpy(&weights, weight + t, sizeof weights);
+        sum = _mm_add_epi32(sum, _mm_madd_epi16(pair, _mm_set1_epi32(int(weights))));
+    }
+    const __m128i shifted =
+        _mm_srai_epi32(_mm_add_epi32(sum, _mm_set1_epi32(1 << (kResampleRowShift - 1))), kResampleRowShift);
+    // Four values stored: with three channels the fourth is overwritten by the next output
+    // (or lands in the spare value at the end of the buffer).
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(value), _mm_packs_epi32(shifted, shifted));
+}
+
+template <int Channels>
+__attribute__((target("avx2"))) void RowAvx2(const std::uint8_t* row, const TResampleAxis& axis, std::int16_t* values)
+{
+    const int taps = axis.Taps;
+    const int* index = axis.Index.data();
+    const std::int16_t* weight = axis.Weight.data();
+    int k = 0;
+    if (taps == 2) {
+        // Interpolation reads two neighbouring pixels: eight bytes loaded at once serve one
+        // output, and two outputs share one 256-bit multiply. Where the pair is not adjacent
+        // (a repeated edge) or eight bytes would reach past the row, one output at a time.
+        const __m128i interleave = Channels == 4
+                                       ? _mm_setr_epi8(0, 4, 1, 5, 2, 6, 3, 7, 8, 12, 9, 13, 10, 14, 11, 15)
+                                       : _mm_setr_epi8(0, 3, 1, 4, 2, 5, -1, -1, 8, 11, 9, 12, 10, 13, -1, -1);
+        const __m256i round = _mm256_set1_epi32(1 << (kResampleRowShift - 1));
+        const __m256i spread = _mm256_setr_epi32(0, 0, 0, 0, 1, 1, 1, 1);
+        for (; k + 1 < axis.Outputs; k += 2) {
+            const int* pair = index + 2 * k;
+            if (!(axis.Adjacent[k] & axis.Adjacent[k + 1])) {
+                RowOutput<Channels>(row, pair, weight + 2 * k, 2, values + k * Channels);
+                RowOutput<Channels>(row, pair + 2, weight + 2 * k + 2, 2, values + (k + 1) * Channels);
+                continue;
+            }
+            const __m128i both = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(row + pair[0] * Channels)),
+                                                    _mm_loadl_epi64(reinterpret_cast<const __m128i*>(row + pair[2] * Channels)));
+            const __m256i words = _mm256_cvtepu8_epi16(_mm_shuffle_epi8(both, interleave));
+            // The weight pairs of both outputs, each spread over its 128-bit half.
+            const __m256i w = _mm256_permutevar8x32_epi32(
+                _mm256_castsi128_si256(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(weight + 2 * k))), spread);
+            const __m256i shifted = _mm256_srai_epi32(_mm256_add_epi32(_mm256_madd_epi16(words, w), round), kResampleRowShift);
+            const __m256i packed = _mm256_packs_epi32(shifted, shifted);
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(values + k * Channels), _mm256_castsi256_si128(packed));
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(values + (k + 1) * Channels), _mm256_extracti128_si256(packed, 1));
+        }
+    }
+    for (; k < axis.Outputs; ++k)
+        RowOutput<Channels>(row, index + k * taps, weight + k * taps, taps, values + k * Channels);
 }
 
 } // namespace
 
-__attribute__((target("avx2"))) void ResampleRowAvx2(const std::uint8_t* row, int channels, const TResampleAxis& axis,
-                                                     std::int32_t* sums)
+void ResampleRowAvx2(const std::uint8_t* row, int channels, const TResampleAxis& axis, std::int16_t* values)
 {
-    if (channels != 3 && channels != 4) {
-        ResampleRowReference(row, channels, axis, sums);
-        return;
-    }
-    const int taps = axis.Taps;
-    const __m128i round = _mm_set1_epi32(1 << (kRowShift - 1));
-    for (int k = 0; k < axis.Outputs; ++k) {
-        const int* index = axis.Index.data() + std::size_t(k) * taps;
-        const std::int16_t* weight = axis.Weight.data() + std::size_t(k) * taps;
-        __m128i sum = _mm_setzero_si128();
-        for (int t = 0; t < taps; t += 2) {
-            // Channels of two samples interleaved as 16-bit pairs, times the pair of weights.
-            const __m128i pair = _mm_cvtepu8_epi16(
-                _mm_unpacklo_epi8(LoadPixel(row + index[t] * channels, channels),
-                                  LoadPixel(row + index[t + 1] * channels, channels)));
-            const __m128i w = _mm_set1_epi32(
-                int(std::uint32_t(std::uint16_t(weight[t])) | (std::uint32_t(std::uint16_t(weight[t + 1])) << 16)));
-            sum = _mm_add_epi32(sum, _mm_madd_epi16(pair, w));
-        }
-        // Four values stored: with three channels the fourth is overwritten by the next output
-        // (or lands in the spare value at the end of the buffer).
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(sums + k * channels),
-                         _mm_srai_epi32(_mm_add_epi32(sum, round), kRowShift));
-    }
+    if (channels == 4)
+        RowAvx2<4>(row, axis, values);
+    else if (channels == 3)
+        RowAvx2<3>(row, axis, values);
+    else
+        ResampleRowReference(row, channels, axis, values);
 }
 
-__attribute__((target("avx2"))) void ResampleColumnAvx2(const std::int32_t* const* rows, const std::int16_t* weights,
-                                                        int taps, int count, std::uint8_t* out)
+namespace {
+
+// Taps > 0: that many taps, known when compiling; 0: any even number given at run time.
+template <int Taps>
+__attribute__((target("avx2"))) void ColumnAvx2(const std::int16_t* const* rows, const std::int16_t* weights, int taps,
+                                                int count, std::uint8_t* out)
 {
-    const __m256i round = _mm256_set1_epi32(1 << (kColumnShift - 1));
+    constexpr int kMaxHoisted = 8;
+    const int n = Taps > 0 ? Taps : taps;
+    // Pairs of rows and their pairs of weights, fixed for the whole row.
+    const std::int16_t* source[kMaxHoisted];
+    __m256i pairWeights[kMaxHoisted / 2];
+    const bool hoisted = n <= kMaxHoisted;
+    if (hoisted)
+        for (int t = 0; t < n; t += 2) {
+            source[t] = rows[t];
+            source[t + 1] = rows[t + 1];
+            std::uint32_t pair;
+            std::memcpy(&pair, weights + t, sizeof pair);
+            pairWeights[t / 2] = _mm256_set1_epi32(int(pair));
+        }
+    const __m256i round = _mm256_set1_epi32(1 << (kResampleColumnShift - 1));
+    const bool streaming = (reinterpret_cast<std::uintptr_t>(out) & 15) == 0;
     int i = 0;
     for (; i + 16 <= count; i += 16) {
         __m256i low = _mm256_setzero_si256();
         __m256i high = _mm256_setzero_si256();
-        for (int t = 0; t < taps; ++t) {
-            const __m256i w = _mm256_set1_epi32(weights[t]);
-            low = _mm256_add_epi32(low, _mm256_mullo_epi32(w, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rows[t] + i))));
-            high = _mm256_add_epi32(
-                high, _mm256_mullo_epi32(w, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rows[t] + i + 8))));
+        for (int t = 0; t < n; t += 2) {
+            // Values of two rows interleaved as pairs, times the pair of weights.
+            const std::int16_t* a = hoisted ? source[t] : rows[t];
+            const std::int16_t* b = hoisted ? source[t + 1] : rows[t + 1];
+            __m256i w;
+            if (hoisted) {
+                w = pairWeights[t / 2];
+            } else {
+                std::uint32_t pair;
+                std::memcpy(&pair, weights + t, sizeof pair);
+                w = _mm256_set1_epi32(int(pair));
+            }
+            const __m256i va = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a + i));
+            const __m256i vb = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b + i));
+            low = _mm256_add_epi32(low, _mm256_madd_epi16(_mm256_unpacklo_epi16(va, vb), w));
+            high = _mm256_add_epi32(high, _mm256_madd_epi16(_mm256_unpackhi_epi16(va, vb), w));
         }
-        low = _mm256_srai_epi32(_mm256_add_epi32(low, round), kColumnShift);
-        high = _mm256_srai_epi32(_mm256_add_epi32(high, round), kColumnShift);
-        // Saturating packs clamp to 0 .. 255 as the reference does; the permute undoes the
-        // per-lane interleave of the 32 -> 16 bit pack.
-        const __m256i words = _mm256_permute4x64_epi64(_mm256_packs_epi32(low, high), 0xD8);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
-                         _mm_packus_epi16(_mm256_castsi256_si128(words), _mm256_extracti128_si256(words, 1)));
+        low = _mm256_srai_epi32(_mm256_add_epi32(low, round), kResampleColumnShift);
+        high = _mm256_srai_epi32(_mm256_add_epi32(high, round), kResampleColumnShift);
+        // The pack undoes the unpack's interleave within each 128-bit lane; saturation clamps
+        // to 0 .. 255 as the reference does, and the permute joins the lanes in order.
+        const __m256i words = _mm256_packs_epi32(low, high);
+        const __m256i bytes = _mm256_permute4x64_epi64(_mm256_packus_epi16(words, words), 0xD8);
+        // The output is not read again soon: aligned stores bypass the cache.
+        auto* target = reinterpret_cast<__m128i*>(out + i);
+        if (streaming)
+            _mm_stream_si128(target, _mm256_castsi256_si128(bytes));
+        else
+            _mm_storeu_si128(target, _mm256_castsi256_si128(bytes));
     }
+    if (streaming)
+        _mm_sfence();
     for (; i < count; ++i)
-        out[i] = ColumnValue(rows, weights, taps, i);
+        out[i] = ColumnValue(rows, weights, n, i);
+}
+
+} // namespace
+
+void ResampleColumnAvx2(const std::int16_t* const* rows, const std::int16_t* weights, int taps, int count,
+                        std::uint8_t* out)
+{
+    switch (taps) {
+    case 2: ColumnAvx2<2>(rows, weights, taps, count, out); break;
+    case 4: ColumnAvx2<4>(rows, weights, taps, count, out); break;
+    default: ColumnAvx2<0>(rows, weights, taps, count, out); break;
+    }
 }
 
 #else
 
-void ResampleRowAvx2(const std::uint8_t* row, int channels, const TResampleAxis& axis, std::int32_t* sums)
+void ResampleRowAvx2(const std::uint8_t* row, int channels, const TResampleAxis& axis, std::int16_t* values)
 {
-    ResampleRowReference(row, channels, axis, sums);
+    ResampleRowReference(row, channels, axis, values);
 }
 
-void ResampleColumnAvx2(const std::int32_t* const* rows, const std::int16_t* weights, int taps, int count,
+void ResampleColumnAvx2(const std::int16_t* const* rows, const std::int16_t* weights, int taps, int count,
                         std::uint8_t* out)
 {
     ResampleColumnReference(rows, weights, taps, count, out);

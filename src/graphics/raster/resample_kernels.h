@@ -1,20 +1,40 @@
 #pragma once
 // The two passes of separable resampling. Weights are 14-bit fixed point summing to 16384
-// per output; the row pass keeps 8 fractional bits in 32-bit sums, the column pass rounds
-// to bytes and clamps. Each pass has a scalar reference loop and an AVX2 loop that must give
-// the same values.
+// per output; the row pass keeps 6 fractional bits in 16-bit values (cubic over- and
+// undershoot included), the column pass rounds to bytes and clamps. Each pass has a scalar
+// reference loop and an AVX2 loop that must give the same values.
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 inline constexpr int kResampleWeightBits = 14;
+inline constexpr int kResampleRowBits = 6; // fractional bits kept between the passes
+inline constexpr int kResampleRowShift = kResampleWeightBits - kResampleRowBits;
+inline constexpr int kResampleColumnShift = kResampleWeightBits + kResampleRowBits;
+
+// A row-pass value from its weighted sum of bytes.
+inline std::int16_t ResampleRowValue(std::int32_t sum)
+{
+    return std::int16_t((sum + (1 << (kResampleRowShift - 1))) >> kResampleRowShift);
+}
+
+// An output byte from the weighted sum of row-pass values.
+inline std::uint8_t ResampleOutputValue(std::int32_t sum)
+{
+    return std::uint8_t(std::clamp((sum + (1 << (kResampleColumnShift - 1))) >> kResampleColumnShift, 0, 255));
+}
 
 // Sampling of one axis: for output k, Taps source indices (absolute, already resolved by the
 // edge mode) and their weights. Taps is even; padding taps have weight 0.
 struct TResampleAxis {
+    int BitmapLength = 0; // samples along the bitmap's axis
     int Outputs = 0;
     int Taps = 0;
     std::vector<int> Index;
     std::vector<std::int16_t> Weight;
+    // With two taps: 1 where output k reads two neighbouring samples and eight bytes from the
+    // first stay inside a row of three or four bytes per sample.
+    std::vector<std::uint8_t> Adjacent;
 };
 
 enum class TResampleEdge;
@@ -25,13 +45,14 @@ enum class TResampleFilter;
 TResampleAxis MakeResampleAxis(int start, int length, int bitmapLength, int outputs, TResampleEdge edge,
                                TResampleFilter filter);
 
-// Row pass: sums[k * channels + c] = (sum of weight x sample + 32) >> 6. The sums buffer holds
-// one extra value at its end for the vector loop.
-void ResampleRowReference(const std::uint8_t* row, int channels, const TResampleAxis& axis, std::int32_t* sums);
-void ResampleRowAvx2(const std::uint8_t* row, int channels, const TResampleAxis& axis, std::int32_t* sums);
+// Row pass: values[k * channels + c] = ResampleRowValue(sum of weight x sample). The buffer
+// holds one extra value at its end for the vector loop.
+void ResampleRowReference(const std::uint8_t* row, int channels, const TResampleAxis& axis, std::int16_t* values);
+void ResampleRowAvx2(const std::uint8_t* row, int channels, const TResampleAxis& axis, std::int16_t* values);
 
-// Column pass over count values: out = clamp((sum of weight x rows[t][i] + 2^21) >> 22).
-void ResampleColumnReference(const std::int32_t* const* rows, const std::int16_t* weights, int taps, int count,
+// Column pass over count values: out[i] = ResampleOutputValue(sum of weight x rows[t][i]);
+// taps is even.
+void ResampleColumnReference(const std::int16_t* const* rows, const std::int16_t* weights, int taps, int count,
                              std::uint8_t* out);
-void ResampleColumnAvx2(const std::int32_t* const* rows, const std::int16_t* weights, int taps, int count,
+void ResampleColumnAvx2(const std::int16_t* const* rows, const std::int16_t* weights, int taps, int count,
                         std::uint8_t* out);

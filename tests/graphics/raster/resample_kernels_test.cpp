@@ -35,8 +35,8 @@ TEST(ResampleKernels, RowPassMatchesReference)
         std::vector<std::uint8_t> row(std::size_t(bitmapLength) * channels);
         for (auto& b : row)
             b = std::uint8_t(byte(random));
-        std::vector<std::int32_t> reference(std::size_t(axis.Outputs) * channels + 1, -1);
-        std::vector<std::int32_t> vectorised = reference;
+        std::vector<std::int16_t> reference(std::size_t(axis.Outputs) * channels + 1, -1);
+        std::vector<std::int16_t> vectorised = reference;
         ResampleRowReference(row.data(), channels, axis, reference.data());
         ResampleRowAvx2(row.data(), channels, axis, vectorised.data());
         reference.pop_back();
@@ -50,17 +50,17 @@ TEST(ResampleKernels, ColumnPassMatchesReference)
     if (!CpuHasAvx2())
         GTEST_SKIP() << "no AVX2 on this processor";
     std::mt19937 random(78);
-    // Row sums as the row pass produces them, cubic over- and undershoot included.
-    std::uniform_int_distribution<int> sum(-12000, 78000);
+    // Row values as the row pass produces them, cubic over- and undershoot included.
+    std::uniform_int_distribution<int> value(-1600, 19500);
     for (int trial = 0; trial < 2000; ++trial) {
         const TResampleAxis axis = RandomAxis(random, 1 + int(random() % 70));
         const int taps = axis.Taps;
         const int count = int(random() % 100);
-        std::vector<std::vector<std::int32_t>> rows(taps, std::vector<std::int32_t>(count));
-        std::vector<const std::int32_t*> pointers;
+        std::vector<std::vector<std::int16_t>> rows(taps, std::vector<std::int16_t>(count));
+        std::vector<const std::int16_t*> pointers;
         for (auto& row : rows) {
             for (auto& v : row)
-                v = sum(random);
+                v = std::int16_t(value(random));
             pointers.push_back(row.data());
         }
         const std::int16_t* weights = axis.Weight.data() + std::size_t(random() % axis.Outputs) * taps;

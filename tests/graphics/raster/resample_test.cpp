@@ -182,3 +182,18 @@ TEST(Resample, PaletteTravelsWithEightBitImages)
     EXPECT_EQ(destination.colorTable(), source.colorTable());
     EXPECT_EQ(destination.pixelIndex(1, 1), 2);
 }
+
+// The destination's pixels are reused when they fit, but never written through to a source
+// that shares them.
+TEST(Resample, DestinationSharingTheSourceLeavesTheSource)
+{
+    const QImage source = Grey({{100, 0, 200, 40}});
+    QImage shared = source;
+    Resample(shared, source, QRect(1, 0, 2, 1), TResampleEdge::Repeat, TResampleFilter::Linear);
+    EXPECT_EQ(Row(shared), (std::vector<int>{0, 50, 150, 200}));
+    EXPECT_EQ(Row(source), (std::vector<int>{100, 0, 200, 40}));
+
+    QImage same = source;
+    Resample(same, same, QRect(1, 0, 2, 1), TResampleEdge::Repeat, TResampleFilter::Linear);
+    EXPECT_EQ(Row(same), (std::vector<int>{0, 50, 150, 200}));
+}
