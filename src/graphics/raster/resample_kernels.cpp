@@ -199,30 +199,57 @@ __attribute__((target("avx2"))) void RowAvx2(const std::uint8_t* row, const TRes
     int k = 0;
     if (taps == 2) {
         // Interpolation reads two neighbouring pixels: eight bytes loaded at once serve one
-        // output, and two outputs share one 256-bit multiply. Where the pair is not adjacent
+        // output, and four outputs share two 256-bit multiplies. Where a pair is not adjacent
         // (a repeated edge) or eight bytes would reach past the row, one output at a time.
-        const __m128i interleave = Channels == 4
-                                       ? _mm_setr_epi8(0, 4, 1, 5, 2, 6, 3, 7, 8, 12, 9, 13, 10, 14, 11, 15)
-                                       : _mm_setr_epi8(0, 3, 1, 4, 2, 5, -1, -1, 8, 11, 9, 12, 10, 13, -1, -1);
+        const __m256i interleave = Channels == 4
+            ? _mm256_setr_epi8(0, 4, 1, 5, 2, 6, 3, 7, 8, 12, 9, 13, 10, 14, 11, 15,
+                               0, 4, 1, 5, 2, 6, 3, 7, 8, 12, 9, 13, 10, 14, 11, 15)
+            : _mm256_setr_epi8(0, 3, 1, 4, 2, 5, -1, -1, 8, 11, 9, 12, 10, 13, -1, -1,
+                               0, 3, 1, 4, 2, 5, -1, -1, 8, 11, 9, 12, 10, 13, -1, -1);
         const __m256i round = _mm256_set1_epi32(1 << (kResampleRowShift - 1));
-        const __m256i spread = _mm256_setr_epi32(0, 0, 0, 0, 1, 1, 1, 1);
-        for (; k + 1 < axis.Outputs; k += 2) {
-            const int* pair = index + 2 * k;
-            if (!(axis.Adjacent[k] & axis.Adjacent[k + 1])) {
-                RowOutput<Channels>(row, pair, weight + 2 * k, 2, values + k * Channels);
-                RowOutput<Channels>(row, pair + 2, weight + 2 * k + 2, 2, values + (k + 1) * Channels);
+        const __m256i spreadFirst = _mm256_setr_epi32(0, 0, 0, 0, 1, 1, 1, 1);
+        const __m256i spreadSecond = _mm256_setr_epi32(2, 2, 2, 2, 3, 3, 3, 3);
+        const auto eightBytes = [&](int sample) {
+            return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(row + sample * Channels));
+        };
+        const std::uint8_t* adjacent = axis.Adjacent.data();
+        const int outputs = axis.Outputs;
+        for (; k + 3 < outputs; k += 4) {
+            const int* pairs = index + 2 * k;
+            if (!(adjacent[k] & adjacent[k + 1] & adjacent[k + 2] & adjacent[k + 3])) {
+                for (int j = 0; j < 4; ++j)
+                    RowOutput<Channels>(row, pairs + 2 * j, weight + 2 * (k + j), 2, values + (k + j) * Channels);
                 continue;
             }
-            const __m128i both = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(row + pair[0] * Channels)),
-                                                    _mm_loadl_epi64(reinterpret_cast<const __m128i*>(row + pair[2] * Channels)));
-            const __m256i words = _mm256_cvtepu8_epi16(_mm_shuffle_epi8(both, interleave));
-            // The weight pairs of both outputs, each spread over its 128-bit half.
-            const __m256i w = _mm256_permutevar8x32_epi32(
-                _mm256_castsi128_si256(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(weight + 2 * k))), spread);
-            const __m256i shifted = _mm256_srai_epi32(_mm256_add_epi32(_mm256_madd_epi16(words, w), round), kResampleRowShift);
-            const __m256i packed = _mm256_packs_epi32(shifted, shifted);
-            _mm_storel_epi64(reinterpret_cast<__m128i*>(values + k * Channels), _mm256_castsi256_si128(packed));
-            _mm_storel_epi64(reinterpret_cast<__m128i*>(values + (k + 1) * Channels), _mm256_extracti128_si256(packed, 1));
+            // Lane 0: outputs k and k + 1; lane 1: k + 2 and k + 3; each output's channels
+            // interleaved as (first, second) pairs.
+            const __m256i samples = _mm256_inserti128_si256(
+                _mm256_castsi128_si256(_mm_unpacklo_epi64(eightBytes(pairs[0]), eightBytes(pairs[2]))),
+                _mm_unpacklo_epi64(eightBytes(pairs[4]), eightBytes(pairs[6])), 1);
+            const __m256i mixed = _mm256_shuffle_epi8(samples, interleave);
+            const __m256i weights =
+                _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(weight + 2 * k)));
+            const __m256i first = _mm256_madd_epi16(_mm256_cvtepu8_epi16(_mm256_castsi256_si128(mixed)),
+                                                    _mm256_permutevar8x32_epi32(weights, spreadFirst));
+            const __m256i second = _mm256_madd_epi16(_mm256_cvtepu8_epi16(_mm256_extracti128_si256(mixed, 1)),
+                                                     _mm256_permutevar8x32_epi32(weights, spreadSecond));
+            // Packed lanes: (k, k + 2) and (k + 1, k + 3).
+            const __m256i packed =
+                _mm256_packs_epi32(_mm256_srai_epi32(_mm256_add_epi32(first, round), kResampleRowShift),
+                                   _mm256_srai_epi32(_mm256_add_epi32(second, round), kResampleRowShift));
+            if constexpr (Channels == 4) {
+                _mm256_storeu_si256(reinterpret_cast<__m256i*>(values + k * Channels),
+                                    _mm256_permute4x64_epi64(packed, 0xD8));
+                continue;
+            }
+            const __m128i low = _mm256_castsi256_si128(packed);
+            const __m128i high = _mm256_extracti128_si256(packed, 1);
+            // In output order, so that each store's spare fourth value is overwritten by the
+            // next one.
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(values + k * Channels), low);
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(values + (k + 1) * Channels), high);
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(values + (k + 2) * Channels), _mm_unpackhi_epi64(low, low));
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(values + (k + 3) * Channels), _mm_unpackhi_epi64(high, high));
         }
     }
     for (; k < axis.Outputs; ++k)
