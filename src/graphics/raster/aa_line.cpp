@@ -84,9 +84,11 @@ void WalkLine(const auto& profile, int x0, int y0, int x1, int y1, const QRect& 
 
     // e: signed perpendicular distance from the pixel centre to the ideal line, positive when
     // the line lies on the minor step's side.
-    const std::int64_t q = (2 * minor * first + major - 1) / (2 * major);
+    // 2 minor first needs up to 66 bits for lines across the whole coordinate range.
+    const std::int64_t q = std::int64_t((__int128(2) * minor * first + major - 1) / (__int128(2) * major));
     std::int64_t e = first * v - q * u;
-    std::int64_t error = 2 * minor - major + 2 * minor * first - 2 * major * q;
+    std::int64_t error =
+        std::int64_t(__int128(2) * minor - major + __int128(2) * minor * first - __int128(2) * major * q);
     std::int64_t x = x0 + first * majorX + q * minorX;
     std::int64_t y = y0 + first * majorY + q * minorY;
     for (std::int64_t i = first; i <= last; ++i) {

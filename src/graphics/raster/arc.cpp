@@ -35,7 +35,8 @@ double Cross(QPointF p, QPointF q, QPointF r)
 
 QPoint PointOnArc(const TArcRecord& arc, double angle, double radius)
 {
-    return {arc.CenterX + RoundHalfAway(radius * std::cos(angle)), arc.CenterY + RoundHalfAway(radius * std::sin(angle))};
+    return {arc.CenterX + RoundHalfAway(radius * std::cos(angle)),
+            arc.CenterY + RoundHalfAway(radius * std::sin(angle))};
 }
 
 TCircle Circumcentre(QPoint p, QPoint q, QPoint r)

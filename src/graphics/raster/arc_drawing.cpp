@@ -26,8 +26,10 @@ QPolygon Parabola(QPoint p, QPoint m, QPoint r)
     QPolygon points;
     for (int j = 0; j <= kParabolaSegments; ++j) {
         const double t = double(j) / kParabolaSegments;
-        const double x = p.x() + t * (4.0 * m.x() - 3.0 * p.x() - r.x()) + 2 * t * t * (double(p.x()) + r.x() - 2.0 * m.x());
-        const double y = p.y() + t * (4.0 * m.y() - 3.0 * p.y() - r.y()) + 2 * t * t * (double(p.y()) + r.y() - 2.0 * m.y());
+        const double x =
+            p.x() + t * (4.0 * m.x() - 3.0 * p.x() - r.x()) + 2 * t * t * (double(p.x()) + r.x() - 2.0 * m.x());
+        const double y =
+            p.y() + t * (4.0 * m.y() - 3.0 * p.y() - r.y()) + 2 * t * t * (double(p.y()) + r.y() - 2.0 * m.y());
         points << QPoint(RoundHalfAway(x), RoundHalfAway(y));
     }
     return points;

@@ -50,7 +50,9 @@ bool PaintBlended(TDrawObject& object, TCanvas& canvas, int ratio)
 
     // Only pixels inside the canvas's clip region change, as with a plain paint.
     QRegion area = canvas.HasClip() ? canvas.ClipRegion() : QRegion(target->rect());
-    area &= QRect(alphaOrigin, alpha.size()).intersected(QRect(colourOrigin, colour.size())).intersected(target->rect());
+    area &= QRect(alphaOrigin, alpha.size())
+                .intersected(QRect(colourOrigin, colour.size()))
+                .intersected(target->rect());
     if (area.isEmpty())
         return true;
 

@@ -10,9 +10,6 @@
 
 namespace {
 
-// Column passes with at most this many taps read cached row sums; longer ones (strong
-// reductions) accumulate row by row so that memory stays bounded.
-constexpr int kMaxCachedTaps = 16;
 
 bool IsResampleFormat(QImage::Format format)
 {
@@ -89,7 +86,9 @@ public:
     void Compute(int sourceRow, std::int16_t* sums) const
     {
         const std::uint8_t* row = source_.constScanLine(sourceRow);
-        if (vector_)
+        if (axis_.Exact)
+            ResampleRowExact(row, channels_, axis_, sums);
+        else if (vector_)
             ResampleRowAvx2(row, channels_, axis_, sums);
         else
             ResampleRowReference(row, channels_, axis_, sums);
@@ -119,7 +118,7 @@ void ResampleSeparable(QImage& out, const QImage& source, const QRect& rect, TRe
     const int taps = down.Taps;
     const bool vector = CpuHasAvx2();
 
-    if (taps <= kMaxCachedTaps) {
+    if (!down.Exact) {
         TRowSums sums(source, across, channels, taps + 1);
         std::vector<const std::int16_t*> rows(taps);
         for (int j = 0; j < out.height(); ++j) {
@@ -134,22 +133,24 @@ void ResampleSeparable(QImage& out, const QImage& source, const QRect& rect, TRe
         return;
     }
 
-    // Strong reduction: the weighted row values accumulate one source row at a time.
+    // Strong reduction: the row values, weighted by their coverage, accumulate one source row
+    // at a time, so that memory stays bounded.
     TRowSums sums(source, across, channels, 2);
-    std::vector<std::int32_t> total(count);
+    std::vector<std::int64_t> total(count);
     for (int j = 0; j < out.height(); ++j) {
         std::fill(total.begin(), total.end(), 0);
         for (int t = 0; t < taps; ++t) {
-            const std::int16_t weight = down.Weight[std::size_t(j) * taps + t];
-            if (weight == 0)
+            const std::int32_t coverage = down.Coverage[std::size_t(j) * taps + t];
+            if (coverage == 0)
                 continue;
             const std::int16_t* row = sums.Row(down.Index[std::size_t(j) * taps + t]);
             for (int i = 0; i < count; ++i)
-                total[i] += weight * row[i];
+                total[i] += std::int64_t(coverage) * row[i];
         }
+        const std::int64_t divisor = down.Footprint[j] << kResampleRowBits;
         std::uint8_t* target = out.scanLine(j);
         for (int i = 0; i < count; ++i)
-            target[i] = ResampleOutputValue(total[i]);
+            target[i] = std::uint8_t(std::clamp<std::int64_t>(ResampleRoundedDivision(total[i], divisor), 0, 255));
     }
 }
 

@@ -29,21 +29,24 @@ int ResolveIndex(std::int64_t i, int start, int length, int bitmapLength, TResam
     return start + int(std::clamp<std::int64_t>(i, 0, length - 1));
 }
 
-// Rounds real weights to integers summing exactly to kUnit; the rounding difference goes to
-// the largest weight.
+// Real weights summing to 1 as integers summing exactly to kUnit, each within one unit of
+// its real value: all rounded down, then the units still missing go to the weights with the
+// largest remainders.
 void AddRounded(const std::vector<double>& weights, std::vector<std::int16_t>& out)
 {
-    std::size_t largest = 0;
-    int sum = 0;
     const std::size_t first = out.size();
+    std::vector<std::pair<double, std::size_t>> remainders;
+    int sum = 0;
     for (std::size_t i = 0; i < weights.size(); ++i) {
-        const int w = int(std::lround(weights[i] * kUnit));
+        const double scaled = weights[i] * kUnit;
+        const int w = int(std::floor(scaled));
         out.push_back(std::int16_t(w));
         sum += w;
-        if (std::abs(weights[i]) > std::abs(weights[largest]))
-            largest = i;
+        remainders.push_back({scaled - w, i});
     }
-    out[first + largest] = std::int16_t(out[first + largest] + kUnit - sum);
+    std::stable_sort(remainders.begin(), remainders.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (std::size_t i = 0; sum < kUnit && i < remainders.size(); ++i, ++sum)
+        ++out[first + remainders[i].second];
 }
 
 // The four Catmull-Rom weights at fraction t of the way from sample 0 to sample 1.
@@ -60,6 +63,8 @@ TResampleAxis MakeResampleAxis(int start, int length, int bitmapLength, int outp
 {
     std::vector<std::vector<int>> indices(outputs);
     std::vector<std::int16_t> weights;
+    std::vector<std::vector<std::int32_t>> coverage(outputs);
+    std::vector<std::int64_t> footprint(outputs);
     std::vector<int> counts(outputs);
     for (int k = 0; k < outputs; ++k) {
         std::vector<int>& index = indices[k];
@@ -76,12 +81,15 @@ TResampleAxis MakeResampleAxis(int start, int length, int bitmapLength, int outp
                 const std::int64_t overlap = std::min(b, (i + 1) << 16) - std::max(a, i << 16);
                 index.push_back(start + int(i));
                 share.push_back(double(overlap) / double(b - a));
+                coverage[k].push_back(std::int32_t(overlap));
             }
+            footprint[k] = b - a;
             AddRounded(share, weights);
         } else {
             // Interpolation at the output's centre: position (k + 1/2) length / outputs - 1/2,
             // in 16.16; the fraction in steps of 1/256.
-            const std::int64_t position = (std::int64_t(2 * k + 1) * length * 65536) / (2 * std::int64_t(outputs)) - 32768;
+            const std::int64_t position =
+                (std::int64_t(2 * k + 1) * length * 65536) / (2 * std::int64_t(outputs)) - 32768;
             const std::int64_t i = position >> 16;
             const int t = int((position & 0xFFFF) >> 8);
             if (filter == TResampleFilter::Cubic) {
@@ -114,6 +122,13 @@ TResampleAxis MakeResampleAxis(int start, int length, int bitmapLength, int outp
         }
         w += counts[k];
     }
+    if (outputs < length && axis.Taps > kResampleMaxWeightedTaps) {
+        axis.Exact = true;
+        axis.Footprint = std::move(footprint);
+        for (int k = 0; k < outputs; ++k)
+            for (int t = 0; t < axis.Taps; ++t)
+                axis.Coverage.push_back(t < counts[k] ? coverage[k][t] : 0);
+    }
     if (axis.Taps == 2)
         for (int k = 0; k < outputs; ++k) {
             const int first = axis.Index[2 * k];
@@ -133,6 +148,22 @@ void ResampleRowReference(const std::uint8_t* row, int channels, const TResample
             for (int t = 0; t < taps; ++t)
                 sum += weight[t] * row[index[t] * channels + c];
             values[k * channels + c] = ResampleRowValue(sum);
+        }
+    }
+}
+
+void ResampleRowExact(const std::uint8_t* row, int channels, const TResampleAxis& axis, std::int16_t* values)
+{
+    const int taps = axis.Taps;
+    for (int k = 0; k < axis.Outputs; ++k) {
+        const int* index = axis.Index.data() + std::size_t(k) * taps;
+        const std::int32_t* coverage = axis.Coverage.data() + std::size_t(k) * taps;
+        for (int c = 0; c < channels; ++c) {
+            std::int64_t sum = 0;
+            for (int t = 0; t < taps; ++t)
+                sum += std::int64_t(coverage[t]) * row[index[t] * channels + c];
+            values[k * channels + c] =
+                std::int16_t(ResampleRoundedDivision(sum << kResampleRowBits, axis.Footprint[k]));
         }
     }
 }

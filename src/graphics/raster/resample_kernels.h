@@ -8,6 +8,10 @@
 #include <vector>
 
 inline constexpr int kResampleWeightBits = 14;
+// Axes that reduce by more than this many samples per output average areas exactly (64-bit
+// sums over the coverage of each sample) rather than through 14-bit weights, whose rounding
+// would add up over many samples.
+inline constexpr int kResampleMaxWeightedTaps = 16;
 inline constexpr int kResampleRowBits = 6; // fractional bits kept between the passes
 inline constexpr int kResampleRowShift = kResampleWeightBits - kResampleRowBits;
 inline constexpr int kResampleColumnShift = kResampleWeightBits + kResampleRowBits;
@@ -35,7 +39,22 @@ struct TResampleAxis {
     // With two taps: 1 where output k reads two neighbouring samples and eight bytes from the
     // first stay inside a row of three or four bytes per sample.
     std::vector<std::uint8_t> Adjacent;
+    // Exact area averages: each tap's coverage of the output's footprint and the footprint's
+    // length, both in 1/65536 of a sample.
+    bool Exact = false;
+    std::vector<std::int32_t> Coverage;
+    std::vector<std::int64_t> Footprint;
 };
+
+// n / d rounded to nearest, halves up, for d > 0.
+inline std::int64_t ResampleRoundedDivision(std::int64_t n, std::int64_t d)
+{
+    const std::int64_t twice = 2 * n + d;
+    std::int64_t q = twice / (2 * d);
+    if (twice % (2 * d) != 0 && twice < 0)
+        --q;
+    return q;
+}
 
 enum class TResampleEdge;
 enum class TResampleFilter;
@@ -49,6 +68,10 @@ TResampleAxis MakeResampleAxis(int start, int length, int bitmapLength, int outp
 // holds one extra value at its end for the vector loop.
 void ResampleRowReference(const std::uint8_t* row, int channels, const TResampleAxis& axis, std::int16_t* values);
 void ResampleRowAvx2(const std::uint8_t* row, int channels, const TResampleAxis& axis, std::int16_t* values);
+
+// Row pass of an exact axis: values[k * channels + c] = (sum of coverage x sample) x 64 /
+// footprint, rounded.
+void ResampleRowExact(const std::uint8_t* row, int channels, const TResampleAxis& axis, std::int16_t* values);
 
 // Column pass over count values: out[i] = ResampleOutputValue(sum of weight x rows[t][i]);
 // taps is even.

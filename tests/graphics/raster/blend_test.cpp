@@ -95,13 +95,15 @@ TEST(Blend, MismatchesDrawNothing)
         QImage::Format alphaFormat;
     };
     const QRect whole(0, 0, 4, 4);
+    constexpr auto bgr = QImage::Format_BGR888;
+    constexpr auto grey = QImage::Format_Grayscale8;
     const Case cases[] = {
-        {"source larger than destination", whole, {0, 0, 5, 5}, whole, QImage::Format_BGR888, QImage::Format_Grayscale8},
-        {"alpha smaller than destination", whole, whole, {0, 0, 3, 4}, QImage::Format_BGR888, QImage::Format_Grayscale8},
-        {"alpha rectangle outside its map", whole, whole, {1, 0, 4, 4}, QImage::Format_BGR888, QImage::Format_Grayscale8},
-        {"pixel formats differ", whole, whole, whole, QImage::Format_RGB32, QImage::Format_Grayscale8},
-        {"alpha map not 8-bit", whole, whole, whole, QImage::Format_BGR888, QImage::Format_RGB32},
-        {"no overlap", {10, 10, 4, 4}, whole, whole, QImage::Format_BGR888, QImage::Format_Grayscale8},
+        {"source larger than destination", whole, {0, 0, 5, 5}, whole, bgr, grey},
+        {"alpha smaller than destination", whole, whole, {0, 0, 3, 4}, bgr, grey},
+        {"alpha rectangle outside its map", whole, whole, {1, 0, 4, 4}, bgr, grey},
+        {"pixel formats differ", whole, whole, whole, QImage::Format_RGB32, grey},
+        {"alpha map not 8-bit", whole, whole, whole, bgr, QImage::Format_RGB32},
+        {"no overlap", {10, 10, 4, 4}, whole, whole, bgr, grey},
     };
     for (const Case& c : cases) {
         QImage target = Filled({4, 4}, 10);

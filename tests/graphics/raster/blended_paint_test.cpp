@@ -53,7 +53,8 @@ struct MappedCanvas {
 
 QRect DeviceRect(const TCanvas& canvas, const TRect& logical)
 {
-    return QRect(canvas.LogicalToDevice(logical.TopLeft()), canvas.LogicalToDevice(logical.BottomRight()) - QPoint(1, 1));
+    return QRect(canvas.LogicalToDevice(logical.TopLeft()),
+                 canvas.LogicalToDevice(logical.BottomRight()) - QPoint(1, 1));
 }
 
 // Pixels whose red channel has the value, inside and outside a rectangle.

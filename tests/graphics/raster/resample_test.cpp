@@ -197,3 +197,60 @@ TEST(Resample, DestinationSharingTheSourceLeavesTheSource)
     Resample(same, same, QRect(1, 0, 2, 1), TResampleEdge::Repeat, TResampleFilter::Linear);
     EXPECT_EQ(Row(same), (std::vector<int>{0, 50, 150, 200}));
 }
+
+namespace {
+
+// The coverage-weighted mean of the source pixels a destination pixel's footprint overlaps,
+// in floating point: the exact value area averaging approximates.
+std::vector<double> ExactAreaMeans(const std::vector<int>& row, int outputs)
+{
+    const double step = double(row.size()) / outputs;
+    std::vector<double> means;
+    for (int k = 0; k < outputs; ++k) {
+        const double a = k * step, b = (k + 1) * step;
+        double sum = 0;
+        for (int i = int(a); i < int(std::ceil(b)); ++i)
+            sum += (std::min<double>(b, i + 1) - std::max<double>(a, i)) * row[i];
+        means.push_back(sum / step);
+    }
+    return means;
+}
+
+} // namespace
+
+// Reductions by small and large factors, across and down, stay within one level of the
+// exact coverage-weighted means.
+TEST(Resample, ReductionsStayWithinOneLevel)
+{
+    std::vector<int> row;
+    unsigned seed = 12345;
+    for (int i = 0; i < 3000; ++i) {
+        seed = seed * 1103515245 + 12345;
+        row.push_back(i % 7 == 0 ? 255 : int((seed >> 16) & 255));
+    }
+    const QImage across = Grey({row});
+    const QImage down = across.transformed(QTransform().rotate(90));
+    for (int outputs : {1, 3, 7, 188, 189, 700, 1499, 2999}) {
+        const std::vector<double> exact = ExactAreaMeans(row, outputs);
+        QImage wide(outputs, 1, QImage::Format_Grayscale8);
+        Resample(wide, across, TResampleFilter::Linear);
+        QImage tall(1, outputs, QImage::Format_Grayscale8);
+        Resample(tall, down, TResampleFilter::Cubic);
+        for (int k = 0; k < outputs; ++k) {
+            ASSERT_NEAR(wide.constScanLine(0)[k], exact[k], 1.0) << outputs << " across, pixel " << k;
+            ASSERT_NEAR(tall.constScanLine(k)[0], exact[k], 1.0) << outputs << " down, pixel " << k;
+        }
+    }
+    // A step whose bright part lines up with where rounded weights would round up:
+    // 1384 x 255 / 3000 = 117.6.
+    std::vector<int> step(3000, 0);
+    std::fill(step.begin(), step.begin() + 1384, 255);
+    EXPECT_EQ(Resampled(Grey({step}), 1, QRect(0, 0, 3000, 1), TResampleEdge::Repeat, TResampleFilter::Linear),
+              (std::vector<int>{118}));
+    // Alternating 0 and 255 over 1000 pixels: the mean 127.5 rounds up.
+    std::vector<int> alternating;
+    for (int i = 0; i < 1000; ++i)
+        alternating.push_back(i % 2 ? 255 : 0);
+    EXPECT_EQ(Resampled(Grey({alternating}), 1, QRect(0, 0, 1000, 1), TResampleEdge::Repeat, TResampleFilter::Linear),
+              (std::vector<int>{128}));
+}
