@@ -76,16 +76,12 @@ void CopySpan(std::uint8_t* target, const QImage& source, std::int64_t u, std::i
 QPoint MapRectToQuad(QImage& destination, const QImage& source, const QRect& sourceRect,
                      const std::array<QPointF, 4>& corners, const QColor& background)
 {
-    if (source.isNull() || !IsMappableDepth(source.depth())) {
-        destination = QImage();
+    if (source.isNull() || !IsMappableDepth(source.depth()))
         return {};
-    }
     double left = corners[0].x(), right = left, top = corners[0].y(), bottom = top;
     for (const QPointF& c : corners) {
-        if (!std::isfinite(c.x()) || !std::isfinite(c.y())) {
-            destination = QImage();
+        if (!std::isfinite(c.x()) || !std::isfinite(c.y()))
             return {};
-        }
         left = std::min(left, c.x());
         right = std::max(right, c.x());
         top = std::min(top, c.y());
@@ -95,14 +91,11 @@ QPoint MapRectToQuad(QImage& destination, const QImage& source, const QRect& sou
     top = std::floor(top);
     const double width = std::ceil(right) - left;
     const double height = std::ceil(bottom) - top;
-    if (width < 1 || height < 1 || width > INT_MAX || height > INT_MAX || left < INT_MIN || top < INT_MIN) {
-        destination = QImage();
+    if (width < 1 || height < 1 || width > INT_MAX || height > INT_MAX || left < INT_MIN || top < INT_MIN)
         return {};
-    }
     QImage out = ResultImage(destination, source, QSize(int(width), int(height)), source.format());
-    destination = QImage();
     if (out.isNull())
-        return {};
+        return {}; // no memory for a new image: the destination is untouched
     out.setColorTable(source.colorTable());
     out.setDotsPerMeterX(source.dotsPerMeterX());
     out.setDotsPerMeterY(source.dotsPerMeterY());

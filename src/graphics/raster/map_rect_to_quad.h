@@ -11,7 +11,7 @@
 // the corners' bounding box, filled with the background colour (the nearest palette entry
 // for indexed bitmaps), and the rectangle is mapped onto the quadrilateral shifted so that
 // the box starts at (0, 0). Returns the box's top-left corner. Sources of 8, 16, 24 and 32
-// bits per pixel only; for others, or an empty box, the destination becomes null.
+// bits per pixel only: for others, and for a box without area, nothing happens.
 QPoint MapRectToQuad(QImage& destination, const QImage& source, const QRect& sourceRect,
                      const std::array<QPointF, 4>& corners, const QColor& background);
 
