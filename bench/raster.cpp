@@ -222,9 +222,9 @@ void MapKernel(benchmark::State& state, bool rotation, bool ours)
     if (ours) {
         for (auto _ : state) {
             if (rotation)
-                RotateBitmap(source, destination, kRotationDegrees, Qt::white, size);
+                RotateBitmap(source, destination, kRotationDegrees, clWhite, size);
             else
-                MapRectToQuad(destination, source, source.rect(), corners, Qt::white);
+                MapRectToQuad(destination, source, source.rect(), corners, clWhite);
             benchmark::DoNotOptimize(destination.constBits());
         }
     } else {

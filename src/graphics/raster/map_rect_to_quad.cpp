@@ -20,8 +20,11 @@ bool IsMappableDepth(int depth)
     return depth == 8 || depth == 16 || depth == 24 || depth == 32;
 }
 
-void FillBackground(QImage& image, const QColor& background)
+void FillBackground(QImage& image, TColor color)
 {
+    QColor background = ToQColor(color);
+    if (!background.isValid())
+        background = Qt::black;
     if (image.format() != QImage::Format_Indexed8) {
         image.fill(background);
         return;
@@ -74,7 +77,7 @@ void CopySpan(std::uint8_t* target, const QImage& source, std::int64_t u, std::i
 } // namespace
 
 QPoint MapRectToQuad(QImage& destination, const QImage& source, const QRect& sourceRect,
-                     const std::array<QPointF, 4>& corners, const QColor& background)
+                     const std::array<QPointF, 4>& corners, TColor background)
 {
     if (source.isNull() || !IsMappableDepth(source.depth()))
         return {};
@@ -134,7 +137,7 @@ QPoint MapRectToQuad(QImage& destination, const QImage& source, const QRect& sou
     return {int(left), int(top)};
 }
 
-void RotateBitmap(const QImage& source, QImage& destination, int angle, const QColor& background, QSize size)
+void RotateBitmap(const QImage& source, QImage& destination, int angle, TColor background, QSize size)
 {
     const QPoint origin(0, 0);
     const std::array<QPointF, 4> corners = {
@@ -147,8 +150,8 @@ void RotateBitmap(const QImage& source, QImage& destination, int angle, const QC
 }
 
 void RotateBitmap(const QImage& source, const QImage& mask, QImage& destination, QImage& destinationMask, int angle,
-                  const QColor& background, QSize size)
+                  TColor background, QSize size)
 {
     RotateBitmap(source, destination, angle, background, size);
-    RotateBitmap(mask.convertToFormat(QImage::Format_BGR888), destinationMask, angle, Qt::white, size);
+    RotateBitmap(mask.convertToFormat(QImage::Format_BGR888), destinationMask, angle, clWhite, size);
 }

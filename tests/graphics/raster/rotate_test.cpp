@@ -123,7 +123,7 @@ TEST(MapRectToQuad, AxisAlignedEnlargement)
     const QImage source = Numbered(2, 2);
     QImage out;
     const QPoint origin = MapRectToQuad(out, source, source.rect(), {QPointF(10, 20), {14, 20}, {14, 24}, {10, 24}},
-                                        Qt::black);
+                                        clBlack);
     EXPECT_EQ(origin, QPoint(10, 20));
     ASSERT_EQ(out.size(), QSize(4, 4));
     for (int y = 0; y < 4; ++y)
@@ -136,7 +136,7 @@ TEST(MapRectToQuad, MirroredQuadrilateralIsFilled)
 {
     const QImage source = Numbered(2, 1);
     QImage out;
-    MapRectToQuad(out, source, source.rect(), {QPointF(2, 0), {0, 0}, {0, 1}, {2, 1}}, Qt::black);
+    MapRectToQuad(out, source, source.rect(), {QPointF(2, 0), {0, 0}, {0, 1}, {2, 1}}, clBlack);
     ASSERT_EQ(out.size(), QSize(2, 1));
     EXPECT_EQ(Origin(out, 0, 0), QPoint(1, 0));
     EXPECT_EQ(Origin(out, 1, 0), QPoint(0, 0));
@@ -150,7 +150,7 @@ TEST(MapRectToQuad, PixelFormatsAndBackground)
         QImage source(2, 2, format);
         source.fill(QColor(0, 255, 0));
         QImage out;
-        MapRectToQuad(out, source, source.rect(), square, Qt::white);
+        MapRectToQuad(out, source, source.rect(), square, clWhite);
         ASSERT_EQ(out.format(), format);
         EXPECT_EQ(out.pixelColor(3, 3), source.pixelColor(1, 1)) << format;
     }
@@ -158,21 +158,29 @@ TEST(MapRectToQuad, PixelFormatsAndBackground)
     QImage out(1, 1, QImage::Format_RGB32);
     out.fill(Qt::red);
     const QImage before = out;
-    MapRectToQuad(out, mono, mono.rect(), square, Qt::white);
+    MapRectToQuad(out, mono, mono.rect(), square, clWhite);
     EXPECT_EQ(out, before);
 
     // An indexed source keeps its palette; the background is its nearest entry.
     QImage indexed(2, 2, QImage::Format_Indexed8);
     indexed.setColorTable({qRgb(0, 0, 0), qRgb(250, 250, 250), qRgb(255, 0, 0)});
     indexed.fill(2);
-    MapRectToQuad(out, indexed, indexed.rect(), {QPointF(0, 0), {2, 2}, {0, 4}, {-2, 2}}, Qt::white);
+    MapRectToQuad(out, indexed, indexed.rect(), {QPointF(0, 0), {2, 2}, {0, 4}, {-2, 2}}, clWhite);
     EXPECT_EQ(out.colorTable(), indexed.colorTable());
     EXPECT_EQ(out.pixelIndex(0, 0), 1); // uncovered corner
     EXPECT_EQ(out.pixelIndex(2, 2), 2);
 
+    // No colour for the background: black.
+    QImage grey(2, 2, QImage::Format_Grayscale8);
+    grey.fill(200);
+    MapRectToQuad(out, grey, grey.rect(), {QPointF(0, 0), {2, 2}, {0, 4}, {-2, 2}}, clNone);
+    ASSERT_EQ(out.format(), QImage::Format_Grayscale8);
+    EXPECT_EQ(out.constScanLine(0)[0], 0);
+    EXPECT_EQ(out.constScanLine(2)[2], 200);
+
     // A quadrilateral without area has no box.
     const QImage mapped = out;
-    MapRectToQuad(out, indexed, indexed.rect(), {QPointF(0, 0), {5, 0}, {5, 0}, {0, 0}}, Qt::white);
+    MapRectToQuad(out, indexed, indexed.rect(), {QPointF(0, 0), {5, 0}, {5, 0}, {0, 0}}, clWhite);
     EXPECT_EQ(out, mapped);
 }
 
@@ -181,7 +189,7 @@ TEST(MapRectToQuad, SamplesStayInsideTheSource)
 {
     const QImage source = Numbered(2, 2);
     QImage out;
-    MapRectToQuad(out, source, QRect(-3, -3, 10, 10), {QPointF(0, 0), {10, 0}, {10, 10}, {0, 10}}, Qt::black);
+    MapRectToQuad(out, source, QRect(-3, -3, 10, 10), {QPointF(0, 0), {10, 0}, {10, 10}, {0, 10}}, clBlack);
     ASSERT_EQ(out.size(), QSize(10, 10));
     EXPECT_EQ(Origin(out, 0, 0), QPoint(0, 0));
     EXPECT_EQ(Origin(out, 9, 9), QPoint(1, 1));
@@ -192,13 +200,13 @@ TEST(RotateBitmap, QuarterTurnMatchesRotateFlip)
 {
     const QImage source = Numbered(100, 50);
     QImage rotated;
-    RotateBitmap(source, rotated, 90, Qt::white, source.size());
+    RotateBitmap(source, rotated, 90, clWhite, source.size());
     ASSERT_EQ(rotated.size(), QSize(50, 100));
     QImage turned;
     RotateFlip(turned, source, 1, 0);
     EXPECT_EQ(rotated, turned);
 
-    RotateBitmap(source, rotated, 180, Qt::white, source.size());
+    RotateBitmap(source, rotated, 180, clWhite, source.size());
     RotateFlip(turned, source, 2, 0);
     EXPECT_EQ(rotated, turned);
 }
@@ -208,7 +216,7 @@ TEST(RotateBitmap, AnyAngleFillsTheCornersWithBackground)
     QImage source(20, 20, QImage::Format_RGB32);
     source.fill(Qt::blue);
     QImage rotated;
-    RotateBitmap(source, rotated, 45, Qt::red, source.size());
+    RotateBitmap(source, rotated, 45, clRed, source.size());
     // The rotated square's corners (0, 0), (14, 14), (0, 28), (-14, 14): a 28 x 28 box.
     ASSERT_EQ(rotated.size(), QSize(28, 28));
     EXPECT_EQ(rotated.pixelColor(0, 0), QColor(Qt::red));
@@ -219,7 +227,7 @@ TEST(RotateBitmap, AnyAngleFillsTheCornersWithBackground)
     // A bitmap of fewer than 8 bits per pixel is not rotated.
     QImage mono(8, 8, QImage::Format_Mono);
     const QImage before = rotated;
-    RotateBitmap(mono, rotated, 30, Qt::red, mono.size());
+    RotateBitmap(mono, rotated, 30, clRed, mono.size());
     EXPECT_EQ(rotated, before);
 }
 
@@ -230,7 +238,7 @@ TEST(RotateBitmap, MaskTurnsWithItsBitmap)
     QImage mask(10, 4, QImage::Format_Mono);
     mask.fill(0); // black: opaque everywhere
     QImage rotated, rotatedMask;
-    RotateBitmap(source, mask, rotated, rotatedMask, 30, Qt::white, source.size());
+    RotateBitmap(source, mask, rotated, rotatedMask, 30, clWhite, source.size());
     ASSERT_EQ(rotatedMask.size(), rotated.size());
     EXPECT_EQ(rotatedMask.format(), QImage::Format_BGR888);
     EXPECT_EQ(rotatedMask.pixelColor(0, 0), QColor(Qt::white)); // uncovered: transparent
