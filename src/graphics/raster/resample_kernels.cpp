@@ -129,11 +129,15 @@ TResampleAxis MakeResampleAxis(int start, int length, int bitmapLength, int outp
             for (int t = 0; t < axis.Taps; ++t)
                 axis.Coverage.push_back(t < counts[k] ? coverage[k][t] : 0);
     }
-    if (axis.Taps == 2)
+    if (axis.Taps == 2) {
         for (int k = 0; k < outputs; ++k) {
             const int first = axis.Index[2 * k];
             axis.Adjacent.push_back(axis.Index[2 * k + 1] == first + 1 && first + 3 <= bitmapLength);
         }
+        for (int k = 0; k + 3 < outputs; k += 4)
+            axis.AdjacentFour.push_back(axis.Adjacent[k] & axis.Adjacent[k + 1] & axis.Adjacent[k + 2] &
+                                        axis.Adjacent[k + 3]);
+    }
     return axis;
 }
 
@@ -240,14 +244,15 @@ __attribute__((target("avx2"))) void RowAvx2(const std::uint8_t* row, const TRes
         const __m256i round = _mm256_set1_epi32(1 << (kResampleRowShift - 1));
         const __m256i spreadFirst = _mm256_setr_epi32(0, 0, 0, 0, 1, 1, 1, 1);
         const __m256i spreadSecond = _mm256_setr_epi32(2, 2, 2, 2, 3, 3, 3, 3);
+        // Sample indices are never negative: widened without sign extension.
         const auto eightBytes = [&](int sample) {
-            return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(row + sample * Channels));
+            return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(row + std::size_t(unsigned(sample)) * Channels));
         };
-        const std::uint8_t* adjacent = axis.Adjacent.data();
+        const std::uint8_t* adjacentFour = axis.AdjacentFour.data();
         const int outputs = axis.Outputs;
         for (; k + 3 < outputs; k += 4) {
             const int* pairs = index + 2 * k;
-            if (!(adjacent[k] & adjacent[k + 1] & adjacent[k + 2] & adjacent[k + 3])) {
+            if (!adjacentFour[k / 4]) {
                 for (int j = 0; j < 4; ++j)
                     RowOutput<Channels>(row, pairs + 2 * j, weight + 2 * (k + j), 2, values + (k + j) * Channels);
                 continue;
@@ -349,7 +354,8 @@ __attribute__((target("avx2"))) void ColumnAvx2(const std::int16_t* const* rows,
         // to 0 .. 255 as the reference does, and the permute joins the lanes in order.
         const __m256i words = _mm256_packs_epi32(low, high);
         const __m256i bytes = _mm256_permute4x64_epi64(_mm256_packus_epi16(words, words), 0xD8);
-        // The output is not read again soon: aligned stores bypass the cache.
+        // Output rows are written once: where aligned, stores that bypass the cache spare
+        // reading the destination's lines in first.
         auto* target = reinterpret_cast<__m128i*>(out + i);
         if (streaming)
             _mm_stream_si128(target, _mm256_castsi256_si128(bytes));

@@ -37,8 +37,10 @@ struct TResampleAxis {
     std::vector<int> Index;
     std::vector<std::int16_t> Weight;
     // With two taps: 1 where output k reads two neighbouring samples and eight bytes from the
-    // first stay inside a row of three or four bytes per sample.
+    // first stay inside a row of three or four bytes per sample; AdjacentFour[g] is 1 where
+    // that holds for all four outputs 4g .. 4g + 3.
     std::vector<std::uint8_t> Adjacent;
+    std::vector<std::uint8_t> AdjacentFour;
     // Exact area averages: each tap's coverage of the output's footprint and the footprint's
     // length, both in 1/65536 of a sample.
     bool Exact = false;
