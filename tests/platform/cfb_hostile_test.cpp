@@ -7,6 +7,7 @@
 #include "platform/platform_error.h"
 #include "support/test_support.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -141,4 +142,21 @@ TEST(HostileFiles, ADamagedStreamLeavesTheRestReadable)
     file->Close();
     const auto reopened = TCompoundFile::Open(path, TFileAccess::ReadOnly);
     EXPECT_EQ(cfbtest::Walk(*reopened).size(), 2u);
+}
+
+TEST(HostileFiles, ChangingAFileWithAnOversizedMiniStreamFailsAtOnce)
+{
+    // A mini stream claiming 4 GiB must not make the mini FAT grow to match before the
+    // claim is checked.
+    QTemporaryDir folder;
+    QByteArray bytes = SampleFile(folder.filePath("sample.cfb"));
+    SetU32(bytes, EntryAt(bytes, 0) + 0x78, 0xFFFFFFFF);
+    const QString path = folder.filePath("damaged.cfb");
+    testsupport::WriteFileBytes(path, bytes);
+
+    const auto file = TCompoundFile::Open(path, TFileAccess::ReadWrite);
+    const TEntryRef stream = file->CreateStream(file->Root(), QStringLiteral("new"));
+    EXPECT_THROW(file->Write(stream, 0, "abc", 3), EPlatformError);
+    file->Close();
+    EXPECT_LT(QFileInfo(path).size(), 64 * 1024);
 }

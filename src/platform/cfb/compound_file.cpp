@@ -302,6 +302,26 @@ std::optional<TEntryRef> TCompoundFile::Find(const TEntryRef& storage, const QSt
     return RefOf(index);
 }
 
+TEntryRef TCompoundFile::OpenStorage(const TEntryRef& storage, const QString& name) const
+{
+    const std::optional<TEntryRef> found = Find(storage, name);
+    if (!found)
+        RaiseNotFound(name);
+    if (!Info(*found).IsStorage())
+        RaiseNotAStorage(name);
+    return *found;
+}
+
+TEntryRef TCompoundFile::OpenStream(const TEntryRef& storage, const QString& name) const
+{
+    const std::optional<TEntryRef> found = Find(storage, name);
+    if (!found)
+        RaiseNotFound(name);
+    if (!Info(*found).IsStream())
+        RaiseNotAStream(name);
+    return *found;
+}
+
 std::vector<TEntryRef> TCompoundFile::Children(const TEntryRef& storage) const
 {
     std::vector<TEntryRef> children;
@@ -819,6 +839,9 @@ void TCompoundFile::ReleaseSector(std::uint32_t sector)
 std::uint32_t TCompoundFile::AllocateMiniSector()
 {
     EnsureMiniFat();
+    // The mini stream's size must be backed by its sectors before it decides how far the
+    // mini FAT grows.
+    ChainOf(0, false);
     const std::uint32_t used = ContainerMiniSectors();
     const std::uint32_t free = miniFat_.FindFree(miniFreeHint_, used);
     if (free < used) {

@@ -93,6 +93,10 @@ public:
     TEntryRef ParentOf(const TEntryRef& entry) const;
     // The child of storage with the given name (names compare without regard to case).
     std::optional<TEntryRef> Find(const TEntryRef& storage, const QString& name) const;
+    // The named storage, respectively stream, inside storage; raises when it is missing or of
+    // the other kind.
+    TEntryRef OpenStorage(const TEntryRef& storage, const QString& name) const;
+    TEntryRef OpenStream(const TEntryRef& storage, const QString& name) const;
     // The children of storage in the directory's name order.
     std::vector<TEntryRef> Children(const TEntryRef& storage) const;
 

@@ -1,0 +1,27 @@
+#pragma once
+// A compound document root on a new temporary file in the user's temporary folder (named
+// "mtf" and a unique suffix), removed when the storage is closed. Documents and catalogues
+// are edited in such a working copy and copied to their real file on save.
+#include "core/storage/root_storage.h"
+
+class TTemporaryStorage : public TRootStorage {
+public:
+    TTemporaryStorage();
+    ~TTemporaryStorage() override;
+
+    // The temporary file's path.
+    const QString& FileName() const { return fileName_; }
+
+    // Replaces the working copy by a copy of file and marks it unmodified. When anything
+    // fails, the working copy stays as it was.
+    void LoadFrom(const QString& file);
+    // Writes the working copy to file (replacing it safely: the old file stays intact when
+    // anything fails) and marks it unmodified.
+    void SaveTo(const QString& file);
+
+private:
+    // A fresh temporary compound file; its path goes to fileName.
+    static std::unique_ptr<cfb::TCompoundFile> CreateTemporaryFile(QString& fileName);
+
+    QString fileName_;
+};
