@@ -5,15 +5,30 @@
 
 namespace cfb {
 
+namespace {
+
+char32_t UpperCase(char16_t unit)
+{
+    if (unit < 0x80)
+        return unit >= u'a' && unit <= u'z' ? unit - (u'a' - u'A') : unit;
+    return QChar::toUpper(unit);
+}
+
+} // namespace
+
 int CompareNames(const QString& a, const QString& b)
 {
     if (a.size() != b.size())
         return a.size() < b.size() ? -1 : 1;
     for (qsizetype i = 0; i < a.size(); ++i) {
-        const char32_t x = QChar::toUpper(a.at(i).unicode());
-        const char32_t y = QChar::toUpper(b.at(i).unicode());
-        if (x != y)
-            return x < y ? -1 : 1;
+        const char16_t x = a.at(i).unicode();
+        const char16_t y = b.at(i).unicode();
+        if (x == y)
+            continue;
+        const char32_t upperX = UpperCase(x);
+        const char32_t upperY = UpperCase(y);
+        if (upperX != upperY)
+            return upperX < upperY ? -1 : 1;
     }
     return 0;
 }
