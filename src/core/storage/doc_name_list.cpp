@@ -5,15 +5,11 @@
 #include "core/storage/storage_modes.h"
 #include "core/storage/storage_path.h"
 #include "platform/cfb/element_names.h"
+#include "platform/shift_jis.h"
 
 #include <QtEndian>
+#include <optional>
 #include <limits>
-
-namespace {
-
-const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
-
-} // namespace
 
 TDocNameList::TDocNameList(TDocStorage& base, const QString& path)
 {
@@ -44,8 +40,7 @@ void TDocNameList::Load()
         throw EAppError(QStringLiteral("名前リスト「%1」の形式が正しくありません。").arg(listName_));
     const auto* counter = reinterpret_cast<const uchar*>(bytes.constData());
     counter_ = static_cast<qint32>(counter[0] | counter[1] << 8 | counter[2] << 16 | static_cast<quint32>(counter[3]) << 24);
-    // Generated names are plain ASCII; Latin-1 keeps any other byte as it is.
-    QStringList names = QString::fromLatin1(bytes.constData() + 4, bytes.size() - 4).split(QString::fromLatin1(kLineEnd));
+    QStringList names = DecodeShiftJIS(QByteArrayView(bytes).sliced(4)).split(QStringLiteral("\r\n"));
     if (names.last().isEmpty())
         names.removeLast();
     names_ = names;
@@ -55,8 +50,12 @@ void TDocNameList::Store(const QStringList& names, qint32 counter)
 {
     QByteArray bytes(4, '\0');
     qToLittleEndian(counter, bytes.data());
-    for (const QString& name : names)
-        bytes += name.toLatin1() + kLineEnd;
+    for (const QString& name : names) {
+        const std::optional<QByteArray> encoded = EncodeShiftJIS(name);
+        if (!encoded)
+            throw EAppError(QStringLiteral("名前「%1」はリストに書けない文字を含んでいます。").arg(name));
+        bytes += *encoded + "\r\n";
+    }
     stream_->seek(0);
     stream_->Write(bytes.constData(), bytes.size());
     stream_->SetSize(bytes.size());

@@ -4,7 +4,7 @@
 // number of a counter that only grows, so that names are never reused.
 //
 // Stream format: a 32-bit little-endian counter (the number of the next generated name),
-// then the names as text lines, each ended by CR LF.
+// then the names as Shift-JIS text lines, each ended by CR LF.
 #include "core/storage/doc_storage.h"
 #include "core/storage/doc_stream.h"
 

@@ -1,6 +1,7 @@
 #include "core/error.h"
 #include "core/storage/doc_name_list.h"
 #include "core/storage/file_storage.h"
+#include "platform/shift_jis.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -129,4 +130,19 @@ TEST_F(DocNameListTest, ADamagedListStreamIsRefused)
     }
     TFileStorage root(path_, fmOpenReadWrite);
     EXPECT_THROW(TDocStreamList(root, QStringLiteral("Short")), EAppError);
+}
+
+TEST_F(DocNameListTest, NamesAreShiftJisText)
+{
+    TFileStorage root(path_, fmCreate);
+    TDocStreamList list(root, QStringLiteral("一覧"));
+    EXPECT_EQ(list.AddNewName(), QStringLiteral("一覧0"));
+    EXPECT_EQ(StreamBytes(root, QStringLiteral("一覧")),
+              QByteArray("\x01\x00\x00\x00", 4) + *EncodeShiftJIS(u"一覧0") + "\r\n");
+
+    // A name the list cannot hold leaves the list as it was.
+    TDocStreamList odd(root, QStringLiteral("\U0001F600"));
+    EXPECT_THROW(odd.AddNewName(), EAppError);
+    EXPECT_EQ(odd.Count(), 0);
+    EXPECT_EQ(StreamBytes(root, QStringLiteral("\U0001F600")), QByteArray());
 }
