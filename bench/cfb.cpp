@@ -231,5 +231,9 @@ BENCHMARK(BM_Read<WriteOurs, ReadOurs>)->Name("cfb_reopen_read_all/ours")->Unit(
 BENCHMARK(BM_Read<WriteGsf, ReadGsf>)->Name("cfb_reopen_read_all/peer")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteHalf<WriteOurs, DeleteHalfOurs>)->Name("cfb_delete_half/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteHalf<WriteGsf, DeleteHalfGsf>)->Name("cfb_delete_half/peer")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Cycle<WriteOurs, ReadOurs, DeleteHalfOurs>)->Name("cfb_write_read_delete/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Cycle<WriteGsf, ReadGsf, DeleteHalfGsf>)->Name("cfb_write_read_delete/peer")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Cycle<WriteOurs, ReadOurs, DeleteHalfOurs>)
+    ->Name("cfb_write_read_delete/ours")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Cycle<WriteGsf, ReadGsf, DeleteHalfGsf>)
+    ->Name("cfb_write_read_delete/peer")
+    ->Unit(benchmark::kMillisecond);

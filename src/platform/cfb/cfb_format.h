@@ -45,8 +45,6 @@ struct THeader {
     std::array<std::uint32_t, kHeaderDifatEntries> Difat{};
 
     std::uint32_t SectorBytes() const { return 1u << SectorShift; }
-    // Bytes before sector 0: one sector, at least the 512 bytes of the header.
-    std::uint32_t HeaderBlockBytes() const { return SectorBytes(); }
 };
 
 // Decodes the first 512 bytes of a file; raises the format error for anything that is not a
