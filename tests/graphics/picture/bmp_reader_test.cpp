@@ -63,27 +63,6 @@ open(d + '/rle4.bmp', 'wb').write(b'BM' + struct.pack('<IHHI', 14 + 40 + 64 + le
                                   + header + palette + rle)
 )";
 
-// 16-bit pixels as Pillow expands them: each channel v * 255 / max, rounded down.
-QImage ExpandLikePillow(const QImage& image)
-{
-    const bool is565 = image.format() == QImage::Format_RGB16;
-    QImage rgb(image.size(), QImage::Format_RGB888);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* source = reinterpret_cast<const quint16*>(image.constScanLine(y));
-        uchar* target = rgb.scanLine(y);
-        for (int x = 0; x < image.width(); ++x) {
-            const quint16 p = source[x];
-            const int r = is565 ? p >> 11 : (p >> 10) & 31;
-            const int g = is565 ? (p >> 5) & 63 : (p >> 5) & 31;
-            const int b = p & 31;
-            target[3 * x] = uchar(r * 255 / 31);
-            target[3 * x + 1] = uchar(g * 255 / (is565 ? 63 : 31));
-            target[3 * x + 2] = uchar(b * 255 / 31);
-        }
-    }
-    return rgb;
-}
-
 // ImageMagick widens 4-bit channels by shifting (v << 4); we scale them to the full range
 // (v * 17). The same 4-bit values on both sides give these pixels.
 QImage ScaleFourBitChannels(const QImage& shifted)
@@ -153,7 +132,7 @@ TEST_F(BmpVariants, DecodeExactlyAsPillowAndImageMagickDo)
             EXPECT_TRUE(SamePixels(AsRgb(ours.Image), picturetest::PillowPixels(Path(c.file))));
             break;
         case Reference::PillowSixteenBit:
-            EXPECT_TRUE(SamePixels(ExpandLikePillow(ours.Image), picturetest::PillowPixels(Path(c.file))));
+            EXPECT_TRUE(SamePixels(picturetest::ExpandLikePillow(ours.Image), picturetest::PillowPixels(Path(c.file))));
             break;
         case Reference::ImageMagickFourBit:
             EXPECT_TRUE(SamePixels(AsRgb(ours.Image), ScaleFourBitChannels(picturetest::ConvertPixels(Path(c.file)))));

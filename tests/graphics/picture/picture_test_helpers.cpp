@@ -86,6 +86,28 @@ QImage AsRgba(const QImage& image)
     return image.convertToFormat(QImage::Format_RGBA8888);
 }
 
+QImage ExpandLikePillow(const QImage& image)
+{
+    const bool is565 = image.format() == QImage::Format_RGB16;
+    if (!is565 && image.format() != QImage::Format_RGB555)
+        return AsRgb(image);
+    QImage rgb(image.size(), QImage::Format_RGB888);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* source = reinterpret_cast<const quint16*>(image.constScanLine(y));
+        uchar* target = rgb.scanLine(y);
+        for (int x = 0; x < image.width(); ++x) {
+            const quint16 p = source[x];
+            const int r = is565 ? p >> 11 : (p >> 10) & 31;
+            const int g = is565 ? (p >> 5) & 63 : (p >> 5) & 31;
+            const int b = p & 31;
+            target[3 * x] = uchar(r * 255 / 31);
+            target[3 * x + 1] = uchar(g * 255 / (is565 ? 63 : 31));
+            target[3 * x + 2] = uchar(b * 255 / 31);
+        }
+    }
+    return rgb;
+}
+
 ::testing::AssertionResult SamePixels(const QImage& actual, const QImage& expected)
 {
     if (actual.size() != expected.size())

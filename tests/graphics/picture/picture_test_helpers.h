@@ -27,6 +27,10 @@ QImage ConvertPixels(const QString& path);
 QImage AsRgb(const QImage& image);
 QImage AsRgba(const QImage& image);
 
+// 15- and 16-bit pixels widened as Pillow does (each channel v * 255 / max, rounded down),
+// as Format_RGB888; other images converted to it.
+QImage ExpandLikePillow(const QImage& image);
+
 // Passes when both images have the same size and the same pixels as RGBA; otherwise
 // describes the first difference.
 ::testing::AssertionResult SamePixels(const QImage& actual, const QImage& expected);
