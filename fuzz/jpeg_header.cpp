@@ -1,0 +1,30 @@
+// Fuzz target: the JPEG header check, then decoding of what passes it at the finest scale
+// whose output stays small.
+#include "core/error.h"
+#include "graphics/picture/jpeg_codec.h"
+#include "graphics/picture/jpeg_header.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr qint64 kMaxFuzzPixels = qint64(1) << 20;
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    try {
+        const TJPEGHeader header = CheckJPEGHeader(bytes);
+        for (int denominator : {1, 2, 4, 8}) {
+            const QSize scaled = ScaledJPEGSize(QSize(header.Width, header.Height), denominator);
+            if (qint64(scaled.width()) * scaled.height() <= kMaxFuzzPixels) {
+                DecodeJPEG(bytes, denominator);
+                break;
+            }
+        }
+    } catch (const EAppError&) {
+    }
+    return 0;
+}
