@@ -15,6 +15,8 @@ namespace {
 
 constexpr char kHeader[kZlibContainerHeaderSize + 1] = "ZLIBCompress\x1A";
 constexpr qint64 kChunk = 64 * 1024;
+// The most a deflate stream can expand: 1032 output bytes per input byte, plus its end.
+constexpr qint64 kMaxInflateRatio = 1032;
 
 int ZlibLevel(TCompressionLevel level)
 {
@@ -169,6 +171,8 @@ QByteArray ExpandContainerBytes(const QByteArray& container, qint64 maxLength, c
     if (!IsZlibContainer(source, &length) || qint64(length) > maxLength)
         throw EAppError(failure);
     QByteArray result;
+    // Room for the whole result up front, but never more than the data can inflate to.
+    result.reserve(std::min<qint64>(length, (container.size() - kZlibContainerPrefixSize) * kMaxInflateRatio + 64));
     QBuffer destination(&result);
     destination.open(QIODevice::WriteOnly);
     try {
