@@ -1,9 +1,9 @@
 #pragma once
 // The graphic classes, registered by file extension and by class name. Extensions (without
-// the dot, case-insensitive): bmp and cbm for TSafetyBitmap, jpg and jpeg for
-// TSafetyJPEGImage, png, gif, wmf and emf for TMetafile, and pcd for Photo CD pictures, which
-// have no class here. Class names in picture data: each class's own name, and the plain
-// names TBitmap and TJPEGImage for the bitmap and JPEG classes.
+// the dot, case-insensitive): bmp and cbm (TSafetyBitmap), jpg and jpeg (TSafetyJPEGImage),
+// png (TPngImage), gif (TGIFImage), wmf and emf (TMetafile), and pcd for Photo CD pictures,
+// which have no class here. Class names in picture data: each class's own name (TIcon
+// included), and the plain names TBitmap and TJPEGImage for the bitmap and JPEG classes.
 #include <QString>
 #include <QStringList>
 #include <memory>
