@@ -15,7 +15,7 @@ namespace {
 // headers and a colour table.
 constexpr qint64 kMaxBitmapFileBytes = kMaxPicturePixels * 4 + 4096;
 
-QRgb ColorToRgb(int color)
+QRgb ColorToRgb(TColor color)
 {
     return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
@@ -137,7 +137,7 @@ void TSafetyBitmap::SetTransparent(bool transparent)
     }
 }
 
-void TSafetyBitmap::SetTransparentColor(int color)
+void TSafetyBitmap::SetTransparentColor(TColor color)
 {
     if (color != transparentColor_) {
         transparentColor_ = color;

@@ -4,6 +4,7 @@
 // files. A bitmap marked transparent is drawn through a one-bit mask: mask pixels that are
 // set (white) are left out. The mask is built from the transparent colour when first needed, or
 // put in place by the caller, and is dropped on the next change.
+#include "core/color_type.h"
 #include "graphics/picture/graphic.h"
 #include "graphics/picture/pixel_format.h"
 
@@ -41,9 +42,8 @@ public:
 
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
-    // The transparent colour as 0x00BBGGRR.
-    int TransparentColor() const { return transparentColor_; }
-    void SetTransparentColor(int color);
+    TColor TransparentColor() const { return transparentColor_; }
+    void SetTransparentColor(TColor color);
     // The transparency mask (Format_Mono, colour table black and white, 1 = white = left
     // out): the one put in place, else built from the transparent colour.
     const QImage& Mask() const;
@@ -58,7 +58,7 @@ private:
     QImage image_;
     TPixelFormat pixelFormat_ = TPixelFormat::pf24bit;
     bool transparent_ = false;
-    int transparentColor_ = 0;
+    TColor transparentColor_ = clBlack;
     mutable QImage mask_;
     mutable QImage masked_;
 };

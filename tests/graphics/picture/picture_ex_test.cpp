@@ -9,6 +9,7 @@
 #include "graphics/picture/safety_bitmap.h"
 #include "graphics/picture/safety_jpeg_image.h"
 #include "graphics/picture/zlib_container.h"
+#include "picture_holder.h"
 #include "picture_test_helpers.h"
 #include "support/test_support.h"
 
@@ -336,6 +337,29 @@ TEST(PictureEx, DeclaresDataOnlyForGraphicsNotFilledFromResources)
     TPictureEx target;
     Declared(target).binaries[0].Read(picture.SaveData());
     EXPECT_TRUE(SamePixels(target.Bitmap().Image(), picture.Bitmap().Image()));
+}
+
+TEST(PictureEx, ComponentStreamsCarryThePictureAsData)
+{
+    TPictureHolder holder;
+    holder.Picture()->SetImageID(QStringLiteral("C:\\pictures\\tile.bmp"));
+    holder.Picture()->SetGraphic(Bitmap(6, 4));
+    const QByteArray stream = picturetest::Streamed(holder);
+    const QByteArray data = holder.Picture()->SaveData();
+    // "Picture.Data" as a binary value (tag 10, 32-bit length) holding the picture data.
+    QByteArray binary(1, '\x0A');
+    binary.append(4, '\0');
+    qToLittleEndian(quint32(data.size()), binary.data() + 1);
+    EXPECT_NE(stream.indexOf(QByteArray("\x0CPicture.Data") + binary + data), -1);
+
+    const auto back = picturetest::ReadHolder(stream);
+    EXPECT_EQ(back->Picture()->ImageID(), holder.Picture()->ImageID());
+    ASSERT_NE(dynamic_cast<TSafetyBitmap*>(back->Picture()->Graphic()), nullptr);
+    EXPECT_TRUE(SamePixels(back->Picture()->Bitmap().Image(), holder.Picture()->Bitmap().Image()));
+
+    // An empty picture writes no data.
+    TPictureHolder empty;
+    EXPECT_EQ(picturetest::Streamed(empty).indexOf("Picture.Data"), -1);
 }
 
 TEST(PictureEx, MetafilesKeepTheirBytesThroughLoadAndSave)

@@ -7,6 +7,7 @@
 #include "graphics/picture/safety_bitmap.h"
 #include "graphics/picture/safety_jpeg_image.h"
 #include "graphics/picture/zlib_container.h"
+#include "picture_holder.h"
 #include "picture_test_helpers.h"
 #include "support/test_support.h"
 
@@ -212,6 +213,22 @@ TEST_F(ResourceFile, LoadHandlerMayTakeOverAndFilledPicturesWriteNoData)
     } filer;
     picture.DefineProperties(filer);
     EXPECT_FALSE(filer.hasData);
+}
+
+TEST_F(ResourceFile, FilledPicturesStreamOnlyTheirLoaderAndComeBackOnReading)
+{
+    TPictureHolder holder;
+    holder.Loader()->SetResFile(Path("pictures.res"));
+    holder.Loader()->SetResType(QStringLiteral("CBM"));
+    holder.Loader()->SetResName(QStringLiteral("TILE"));
+    ASSERT_TRUE(holder.Picture()->FromResource());
+    const QByteArray stream = picturetest::Streamed(holder);
+    EXPECT_EQ(stream.indexOf("Picture.Data"), -1);
+    EXPECT_NE(stream.indexOf("Loader.ResName"), -1);
+
+    const auto back = picturetest::ReadHolder(stream);
+    EXPECT_TRUE(back->Picture()->FromResource());
+    EXPECT_TRUE(SamePixels(back->Picture()->Bitmap().Image(), holder.Picture()->Bitmap().Image()));
 }
 
 TEST_F(ResourceFile, PublishedPropertiesInStreamOrder)
