@@ -3,9 +3,16 @@
 #include "core/error.h"
 #include "graphics/picture/bmp_reader.h"
 #include "graphics/picture/bmp_writer.h"
+#include "graphics/picture/picture_limits.h"
 #include "graphics/picture/safety_bitmap.h"
 
 #include <cstdint>
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    SetMaxPicturePixels(qint64(1) << 20); // small pictures keep each run fast
+    return 0;
+}
 
 namespace {
 

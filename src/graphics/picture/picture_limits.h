@@ -6,13 +6,13 @@
 inline constexpr qint64 kMaxPicturePixels = qint64(1) << 26;
 // The longest side we decode.
 inline constexpr qint64 kMaxPictureSide = 65535;
-
-// Whether a picture of that size may be decoded: both sides positive and within the bounds.
-constexpr bool PictureSizeAllowed(qint64 width, qint64 height)
-{
-    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
-           width * height <= kMaxPicturePixels;
-}
-
 // The largest file we read into memory to decode a picture.
 inline constexpr qint64 kMaxPictureFileBytes = qint64(1) << 30;
+
+// The pixel count decoders accept: kMaxPicturePixels unless lowered. Fuzz targets lower it
+// so that each run stays fast.
+qint64 MaxPicturePixels();
+void SetMaxPicturePixels(qint64 pixels);
+
+// Whether a picture of that size may be decoded: both sides positive and within the bounds.
+bool PictureSizeAllowed(qint64 width, qint64 height);

@@ -16,6 +16,8 @@ namespace {
 constexpr png_alloc_size_t kMaxChunkBytes = 8 * 1024 * 1024;
 // The most ancillary chunks kept.
 constexpr png_uint_32 kMaxChunks = 1000;
+// The most a deflate stream can expand: 1032 output bytes per input byte.
+constexpr qint64 kMaxInflateRatio = 1032;
 
 void SilentWarning(png_structp, png_const_charp)
 {
@@ -59,7 +61,9 @@ bool Decode(Reader& r)
     png_read_info(r.Png, r.Info);
     const png_uint_32 width = png_get_image_width(r.Png, r.Info);
     const png_uint_32 height = png_get_image_height(r.Png, r.Info);
-    if (!PictureSizeAllowed(width, height))
+    // The filtered rows (one filter byte each) must be able to come out of the file's bytes.
+    const qint64 rawBytes = qint64(png_get_rowbytes(r.Png, r.Info) + 1) * height;
+    if (!PictureSizeAllowed(width, height) || rawBytes > r.Data->size() * kMaxInflateRatio)
         return false;
     const int colorType = png_get_color_type(r.Png, r.Info);
     const bool alpha = (colorType & PNG_COLOR_MASK_ALPHA) || png_get_valid(r.Png, r.Info, PNG_INFO_tRNS);

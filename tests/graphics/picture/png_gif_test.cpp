@@ -7,7 +7,9 @@
 #include "support/test_support.h"
 
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 using picturetest::SamePixels;
 
@@ -136,7 +138,12 @@ TEST_F(EncodedFiles, MalformedFilesAreRefused)
     badCrc[30] = char(badCrc[30] ^ 1); // inside IHDR
     QByteArray huge = Bytes("rgb.png");
     huge.replace(16, 8, QByteArray::fromHex("0000FFFF0000FFFF"));
-    const QByteArray pngs[] = {QByteArray(), "not a png", Bytes("rgb.png").left(60), badCrc, huge};
+    // 4000 x 4000 with a valid checksum: more pixels than the file's bytes can inflate to.
+    QByteArray tooLarge = Bytes("rgb.png");
+    tooLarge.replace(16, 8, QByteArray::fromHex("00000FA000000FA0"));
+    const quint32 crc = crc32(0, reinterpret_cast<const Bytef*>(tooLarge.constData() + 12), 17);
+    qToBigEndian(crc, tooLarge.data() + 29);
+    const QByteArray pngs[] = {QByteArray(), "not a png", Bytes("rgb.png").left(60), badCrc, huge, tooLarge};
     for (const QByteArray& data : pngs)
         ExpectLoadFailure([&] { DecodePNG(data); });
 
