@@ -1,0 +1,24 @@
+#include "catalogue/paper/paper_limits.h"
+
+#include "core/face/face_info.h"
+#include "core/stream/reader.h"
+
+void CheckPaperSize(int value)
+{
+    if (value < 0 || value > kMaxPaperLength)
+        TReader::FailInvalidValue();
+}
+
+void CheckPaperOffset(int value)
+{
+    if (value < -kMaxPaperLength || value > kMaxPaperLength)
+        TReader::FailInvalidValue();
+}
+
+void CheckFaceTraits(const TFaceInfo& face)
+{
+    CheckPaperOffset(face.FaceMargin());
+    CheckPaperSize(face.CutCenterWidth());
+    CheckPaperSize(face.CutCenterHeight());
+    CheckPaperSize(face.RoundSize());
+}

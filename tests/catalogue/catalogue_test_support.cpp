@@ -1,0 +1,80 @@
+#include "catalogue_test_support.h"
+
+#include "core/error.h"
+#include "core/stream/component_stream.h"
+
+namespace cataloguetest {
+
+QByteArray Streamed(const TComponent& component)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WriteComponent(buffer, component);
+    return buffer.data();
+}
+
+std::unique_ptr<TComponent> Unstreamed(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadComponent(buffer);
+}
+
+QString ReadFailure(const QByteArray& bytes)
+{
+    try {
+        Unstreamed(bytes);
+    } catch (const EAppError& error) {
+        return error.Message();
+    }
+    return {};
+}
+
+QByteArray Record(const char* className, const std::function<void(TWriter&)>& properties)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    TWriter writer(buffer);
+    writer.WriteBytes("TPF0");
+    writer.WriteShortString(className);
+    writer.WriteShortString({});
+    properties(writer);
+    writer.WriteListEnd();
+    writer.WriteListEnd();
+    return buffer.data();
+}
+
+bool HasProperty(const QByteArray& stream, const QByteArray& name)
+{
+    return stream.contains(char(name.size()) + name);
+}
+
+std::unique_ptr<TMatrixPaperInfo> MatrixPaper(int width, int height, TFaceShape shape)
+{
+    auto paper = std::make_unique<TMatrixPaperInfo>();
+    paper->SetWidth(width);
+    paper->SetHeight(height);
+    paper->SetFaceShape(shape);
+    return paper;
+}
+
+std::unique_ptr<TFreePaperInfo> FreePaper(int width, int height, const std::vector<TRect>& faces, TFaceShape shape,
+                                          int margin)
+{
+    auto paper = std::make_unique<TFreePaperInfo>();
+    paper->SetWidth(width);
+    paper->SetHeight(height);
+    for (const TRect& rect : faces) {
+        TFaceItem* item = paper->Faces()->AddFace();
+        item->SetLeft(rect.Left);
+        item->SetTop(rect.Top);
+        item->SetWidth(RectWidth(rect));
+        item->SetHeight(RectHeight(rect));
+        item->SetFaceShape(shape);
+        item->SetFaceMargin(margin);
+    }
+    return paper;
+}
+
+} // namespace cataloguetest
