@@ -325,6 +325,7 @@ TEST_F(PaperInfo, ReadingRefusesGeometryOutsideTheBounds)
         {"huge hole", matrix("CutCenter", 1 << 30)},
         {"negative corner", matrix("RoundSize", -5)},
         {"huge bleed", matrix("FaceMargin", 1 << 30)},
+        {"negative bleed", matrix("FaceMargin", -1)},
         {"item far left",
          FreeRecordWithItem([](TWriter& writer) { WriteIntegerProperty(writer, "Left", 2147483647); })},
         {"item far width", FreeRecordWithItem([](TWriter& writer) {

@@ -3,6 +3,9 @@
 #include "catalogue/paper/paper_limits.h"
 #include "catalogue/paper/purpose_validator.h"
 
+#include <optional>
+#include <vector>
+
 LR_DEFINE_CLASS(TPaperInfo, TComponent, LR_ABSTRACT,
     prop::Boolean("Landscape", &Self::Landscape, &Self::SetLandscape),
     prop::Integer("Width", &Self::Width, &Self::SetWidth),
@@ -82,14 +85,23 @@ int TPaperInfo::FirstFaceOutside() const
 
 int TPaperInfo::FirstOverlappingFace() const
 {
-    QRegion covered;
-    TFaceInfo info;
-    for (int i = 0; i < FaceCount(); ++i) {
-        GetFaceInfo(i, info);
-        const QRegion region = info.CreateRegion(nullptr, false);
-        if (region.intersects(covered))
-            return i;
-        covered += region;
+    // A face shares area with the faces before it when it shares area with one of them, and
+    // only faces whose outer rectangles meet can: the regions are built for those pairs
+    // alone, so a sheet of many faces costs no more than its neighbouring faces.
+    std::vector<TFaceInfo> faces(FaceCount());
+    for (int i = 0; i < FaceCount(); ++i)
+        GetFaceInfo(i, faces[i]);
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        const TRect outer = faces[i].OuterRect();
+        std::optional<QRegion> region;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (IntersectRect(outer, faces[j].OuterRect()).IsEmpty())
+                continue;
+            if (!region)
+                region = faces[i].CreateRegion(nullptr, false);
+            if (region->intersects(faces[j].CreateRegion(nullptr, false)))
+                return static_cast<int>(i);
+        }
     }
     return -1;
 }

@@ -17,7 +17,7 @@ void CheckPaperOffset(int value)
 
 void CheckFaceTraits(const TFaceInfo& face)
 {
-    CheckPaperOffset(face.FaceMargin());
+    CheckPaperSize(face.FaceMargin());
     CheckPaperSize(face.CutCenterWidth());
     CheckPaperSize(face.CutCenterHeight());
     CheckPaperSize(face.RoundSize());

@@ -15,5 +15,5 @@ inline constexpr int kMaxPaperFaces = 1000;
 void CheckPaperSize(int value);
 // Fails unless -kMaxPaperLength <= value <= kMaxPaperLength.
 void CheckPaperOffset(int value);
-// Checks the margin, hole and corner sizes of a face description.
+// Checks the bleed, hole and corner sizes of a face description (none may be negative).
 void CheckFaceTraits(const TFaceInfo& face);
