@@ -1,5 +1,7 @@
 // The program: "lumarest <command> ..." runs a headless command (no display needed);
 // anything else starts the designer.
+#include "catalogue/catalogue_classes.h"
+#include "catalogue/paper/purpose_validator.h"
 #include "cli/cli_command.h"
 #include "graphics/raster/blended_paint.h"
 #include "platform/single_instance.h"
@@ -56,6 +58,9 @@ int RunDesigner(int argc, char** argv)
 int main(int argc, char** argv)
 {
     InstallBlendedPaint();
+    RegisterCatalogueClasses();
+    const TObsoletePurposeValidator purposeValidator;
+    const TPurposeValidatorScope installedValidator(purposeValidator);
     if (argc > 1)
         if (const TCliCommand* command = FindCliCommand(QString::fromLocal8Bit(argv[1])))
             return RunCommand(*command, argc, argv);
