@@ -1,4 +1,5 @@
 #include "catalogue/catalogue_classes.h"
+#include "catalogue/paper/paper_limits.h"
 #include "catalogue/paper/purpose_validator.h"
 #include "catalogue_test_support.h"
 #include "core/stream/component_stream.h"
@@ -337,6 +338,13 @@ TEST_F(PaperInfo, ReadingRefusesGeometryOutsideTheBounds)
     };
     for (const Case& c : cases)
         EXPECT_EQ(ReadFailure(c.stream), invalid) << c.what;
+
+    // Too many purposes.
+    auto listed = MatrixPaper(1000, 1000);
+    listed->SetStoresPurposeList(true);
+    for (int i = 0; i <= kMaxPurposes; ++i)
+        listed->PurposeList()->AddPurpose(QString::number(i), {}, 0);
+    EXPECT_EQ(ReadFailure(Streamed(*listed)), invalid);
 
     // Too many face items.
     auto crowded = FreePaper(1000, 1000, std::vector<TRect>(1001, TRect(0, 0, 1, 1)));

@@ -137,6 +137,32 @@ TEST_F(Papers, SavingTheSameNameReplacesThePaperInItsPlace)
     EXPECT_FALSE(reopened->IsModified());
 }
 
+TEST_F(Papers, NamesFindTheFirstPaperOfThatName)
+{
+    auto papers = Open(QStringLiteral("a.ppr"));
+    for (const char* name : {"A", "B", "C"})
+        papers->SavePaper(*Named(QString::fromLatin1(name)));
+    // A second paper named B, as a file written elsewhere could hold.
+    auto twin = Named(QStringLiteral("B"));
+    twin->SetFaceCountY(7);
+    TDocStorage folder(papers->Storage(), false, QStringLiteral("Papers"));
+    WriteStoredComponent(folder, QStringLiteral("$00000009"), *twin);
+    papers->SetModified(true);
+    papers.reset();
+
+    papers = Open(QStringLiteral("a.ppr"));
+    EXPECT_EQ(papers->IndexOfName(QStringLiteral("B")), 1);
+    EXPECT_EQ(papers->IndexOfName(QStringLiteral("b")), -1); // names compare exactly
+    papers->DeletePaper(0);
+    EXPECT_EQ(papers->IndexOfName(QStringLiteral("B")), 0);
+    papers->DeletePaper(0);
+    EXPECT_EQ(papers->IndexOfName(QStringLiteral("B")), 1);
+    EXPECT_EQ(static_cast<const TMatrixPaperInfo&>(papers->Paper(1)).FaceCountY(), 7);
+    QStringList groups{QStringLiteral("other")};
+    papers->Groups(groups);
+    EXPECT_EQ(groups, QStringList({"other", "グループ"}));
+}
+
 TEST_F(Papers, ReadOnlyDatabasesAreNotWrittenBack)
 {
     {

@@ -30,15 +30,20 @@ std::optional<quint32> ElementNumber(const QString& name)
     return number;
 }
 
-quint32 NextElementNumber(const QStringList& names, const QString& storageName)
+quint64 NextElementNumber(const QStringList& names)
 {
-    quint32 highest = 0;
+    quint64 highest = 0;
     for (const QString& name : names)
         if (const std::optional<quint32> number = ElementNumber(name))
-            highest = std::max(highest, *number);
-    if (highest == 0xFFFFFFFFu)
-        FailPaperUpdate(storageName);
+            highest = std::max<quint64>(highest, *number);
     return highest + 1;
+}
+
+QString TakeElementName(quint64& next, const QString& storageName)
+{
+    if (next > 0xFFFFFFFFu)
+        FailPaperUpdate(storageName);
+    return ElementName(static_cast<quint32>(next++));
 }
 
 bool ElementNameLess(const QString& a, const QString& b)

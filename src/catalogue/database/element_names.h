@@ -7,9 +7,11 @@
 QString ElementName(quint32 number);
 // The number of a well-formed element name (hexadecimal digits in either case), or nothing.
 std::optional<quint32> ElementNumber(const QString& name);
-// One past the highest number among the names (1 when none is numbered). Fails with the
-// update error of the storage when the numbers are used up.
-quint32 NextElementNumber(const QStringList& names, const QString& storageName);
+// One past the highest number among the names (1 when none is numbered).
+quint64 NextElementNumber(const QStringList& names);
+// The name numbered next, advancing next; fails with the update error of the storage when
+// the numbers are used up.
+QString TakeElementName(quint64& next, const QString& storageName);
 // Sorts element names in stored order (without regard to case).
 void SortElementNames(QStringList& names);
 bool ElementNameLess(const QString& a, const QString& b);

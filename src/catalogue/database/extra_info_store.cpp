@@ -4,7 +4,6 @@
 #include "catalogue/database/stored_elements.h"
 #include "core/storage/doc_storage.h"
 #include "core/storage/root_storage.h"
-#include "core/storage/storage_path.h"
 
 namespace {
 
@@ -14,8 +13,8 @@ const QString kImageInfo = QStringLiteral("ImageInfo");
 
 // --- TExtraInfoBase -------------------------------------------------------------------------------
 
-TExtraInfoBase::TExtraInfoBase(TRootStorage& root, const QString& storageName)
-    : root_(root), storageName_(storageName)
+TExtraInfoBase::TExtraInfoBase(TRootStorage& root, const QString& storageName, bool storageElements)
+    : root_(root), storageName_(storageName), storageElements_(storageElements)
 {
 }
 
@@ -28,11 +27,11 @@ TDocStorage* TExtraInfoBase::Storage(bool create)
     return storage_.get();
 }
 
-QStringList TExtraInfoBase::ElementNames(bool storages)
+QStringList TExtraInfoBase::ElementNames()
 {
     QStringList names;
     if (TDocStorage* storage = Storage(false)) {
-        if (storages)
+        if (storageElements_)
             storage->ListStorages(names);
         else
             storage->ListStreams(names);
@@ -41,40 +40,41 @@ QStringList TExtraInfoBase::ElementNames(bool storages)
     return names;
 }
 
-QString TExtraInfoBase::NewElementName(bool storages)
+QString TExtraInfoBase::TakeElementName()
 {
-    return ElementName(NextElementNumber(ElementNames(storages), storageName_));
+    if (!next_)
+        next_ = NextElementNumber(ElementNames());
+    return ::TakeElementName(*next_, storageName_);
+}
+
+void TExtraInfoBase::ElementRemoved(const QString& element)
+{
+    const std::optional<quint32> number = ElementNumber(element);
+    if (next_ && number && *number + quint64(1) == *next_)
+        next_.reset();
 }
 
 // --- TExInfoBase ----------------------------------------------------------------------------------
 
-TExInfoBase::TExInfoBase(TRootStorage& root, const QString& storageName) : TExtraInfoBase(root, storageName)
+TExInfoBase::TExInfoBase(TRootStorage& root, const QString& storageName) : TExtraInfoBase(root, storageName, false)
 {
-}
-
-void TExInfoBase::ListElements()
-{
-    if (listed_)
-        return;
-    unread_ = ElementNames(false);
-    listed_ = true;
 }
 
 TExInfoBase::TCached* TExInfoBase::Find(const QString& paperName)
 {
-    for (TCached& cached : cache_)
-        if (cached.Record->PaperName() == paperName)
-            return &cached;
-    ListElements();
-    while (!unread_.isEmpty()) {
-        const QString element = unread_.takeFirst();
+    if (const auto found = cache_.find(paperName); found != cache_.end())
+        return &found->second;
+    if (!elements_)
+        elements_ = ElementNames();
+    while (unread_ < elements_->size()) {
+        const QString element = elements_->at(unread_++);
         std::unique_ptr<TExtraPaperInfo> record = ReadStoredComponent<TExPaperInfo>(*Storage(false), element);
-        for (const TCached& cached : cache_)
-            if (cached.Record->PaperName() == record->PaperName())
-                FailPaperUpdate(record->PaperName());
-        cache_.push_back({element, std::move(record)});
-        if (cache_.back().Record->PaperName() == paperName)
-            return &cache_.back();
+        const QString name = record->PaperName();
+        const auto [cached, added] = cache_.try_emplace(name, TCached{element, std::move(record)});
+        if (!added)
+            FailPaperUpdate(name);
+        if (name == paperName)
+            return &cached->second;
     }
     return nullptr;
 }
@@ -90,9 +90,9 @@ void TExInfoBase::Save(const TExtraPaperInfo& record)
     Delete(record.PaperName());
     if (record.IsEmpty())
         return;
-    const QString element = NewElementName(false);
+    const QString element = TakeElementName();
     WriteStoredComponent(*Storage(true), element, record);
-    cache_.push_back({element, record.Clone()});
+    cache_.insert_or_assign(record.PaperName(), TCached{element, record.Clone()});
 }
 
 void TExInfoBase::Delete(const QString& paperName)
@@ -100,26 +100,36 @@ void TExInfoBase::Delete(const QString& paperName)
     const TCached* cached = Find(paperName);
     if (!cached)
         return;
-    Storage(true)->DeleteElement(cached->Element);
-    cache_.erase(cache_.begin() + (cached - cache_.data()));
+    const QString element = cached->Element;
+    Storage(true)->DeleteElement(element);
+    cache_.erase(paperName);
+    ElementRemoved(element);
 }
 
 // --- TImageInfoBase -------------------------------------------------------------------------------
 
-TImageInfoBase::TImageInfoBase(TRootStorage& root, const QString& storageName) : TExtraInfoBase(root, storageName)
+TImageInfoBase::TImageInfoBase(TRootStorage& root, const QString& storageName) : TExtraInfoBase(root, storageName, true)
 {
 }
 
 QString TImageInfoBase::FindElement(const QString& paperName)
 {
-    for (const QString& element : ElementNames(true)) {
-        TDocStorage record(*Storage(false), false, element);
-        if (!record.StreamExists(kImageInfo))
-            continue;
-        if (ReadStoredComponent<TImagePaperInfo>(record, kImageInfo)->PaperName() == paperName)
-            return element;
+    if (!elements_) {
+        QHash<QString, QString> elements;
+        sharedNames_.clear();
+        for (const QString& element : ElementNames()) {
+            TDocStorage record(*Storage(false), false, element);
+            if (!record.StreamExists(kImageInfo))
+                continue;
+            const QString name = ReadStoredComponent<TImagePaperInfo>(record, kImageInfo)->PaperName();
+            if (elements.contains(name))
+                sharedNames_.insert(name);
+            else
+                elements.insert(name, element);
+        }
+        elements_ = std::move(elements);
     }
-    return {};
+    return elements_->value(paperName);
 }
 
 std::unique_ptr<TExtraPaperInfo> TImageInfoBase::Get(const QString& paperName)
@@ -143,16 +153,25 @@ void TImageInfoBase::Save(const TExtraPaperInfo& record)
     const auto* images = dynamic_cast<const TImagePaperInfo*>(&record);
     if (!images || images->IsEmpty())
         return;
-    TDocStorage stored(*Storage(true), true, NewElementName(true));
+    const QString element = TakeElementName();
+    TDocStorage stored(*Storage(true), true, element);
     WriteStoredComponent(stored, kImageInfo, *images);
     const QByteArrayList& lists = images->ObjectLists();
     for (qsizetype i = 0; i < lists.size(); ++i)
         WriteStoredBytes(stored, ElementName(static_cast<quint32>(i + 1)), lists[i]);
+    if (elements_)
+        elements_->insert(record.PaperName(), element);
 }
 
 void TImageInfoBase::Delete(const QString& paperName)
 {
     const QString element = FindElement(paperName);
-    if (!element.isEmpty())
-        Storage(true)->DeleteElement(element);
+    if (element.isEmpty())
+        return;
+    Storage(true)->DeleteElement(element);
+    ElementRemoved(element);
+    elements_->remove(paperName);
+    // Another record of the same name comes to light: read the records again.
+    if (sharedNames_.contains(paperName))
+        elements_.reset();
 }

@@ -4,16 +4,20 @@
 // found by the paper name it carries.
 #include "catalogue/database/extra_paper_info.h"
 
+#include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <memory>
-#include <vector>
+#include <optional>
+#include <unordered_map>
 
 class TDocStorage;
 class TRootStorage;
 
 class TExtraInfoBase {
 public:
-    TExtraInfoBase(TRootStorage& root, const QString& storageName);
+    // A store whose records are storages (storageElements) or streams.
+    TExtraInfoBase(TRootStorage& root, const QString& storageName, bool storageElements);
     TExtraInfoBase(const TExtraInfoBase&) = delete;
     TExtraInfoBase& operator=(const TExtraInfoBase&) = delete;
     virtual ~TExtraInfoBase();
@@ -31,15 +35,19 @@ public:
 protected:
     // The storage of the records, created when asked for; nullptr when it does not exist.
     TDocStorage* Storage(bool create);
-    // The names of the records' elements in stored order.
-    QStringList ElementNames(bool storages);
-    // The name for a new element.
-    QString NewElementName(bool storages);
+    // The names of the records' elements (storages or streams) in stored order.
+    QStringList ElementNames();
+    // The name for a new element: one past the highest number in use.
+    QString TakeElementName();
+    // Notes that an element is gone (the next number may fall back to the highest left).
+    void ElementRemoved(const QString& element);
 
 private:
     TRootStorage& root_;
     QString storageName_;
+    bool storageElements_;
     std::unique_ptr<TDocStorage> storage_;
+    std::optional<quint64> next_;
 };
 
 // The extra information ("ExtraInfos"): one component stream per paper. Records are kept
@@ -60,11 +68,10 @@ private:
 
     // The cached record of the paper, reading further streams until it is found.
     TCached* Find(const QString& paperName);
-    void ListElements();
 
-    std::vector<TCached> cache_;
-    QStringList unread_; // elements not read yet, in stored order
-    bool listed_ = false;
+    std::unordered_map<QString, TCached> cache_; // by paper name
+    std::optional<QStringList> elements_;
+    qsizetype unread_ = 0; // the first element not read yet
 };
 
 // The pattern images ("PaperImages"): one storage per paper holding "ImageInfo" and, for
@@ -81,4 +88,9 @@ public:
 private:
     // The element of the paper's record, or an empty text.
     QString FindElement(const QString& paperName);
+
+    // The element of each paper's record, from one reading of every "ImageInfo"; where two
+    // records name one paper, the first in stored order counts.
+    std::optional<QHash<QString, QString>> elements_;
+    QSet<QString> sharedNames_; // names that more than one record carries
 };

@@ -2,6 +2,7 @@
 
 #include "catalogue/database/element_names.h"
 #include "catalogue/database/stored_elements.h"
+#include "catalogue/paper/paper_limits.h"
 #include "core/error.h"
 #include "core/messages.h"
 #include "core/storage/file_storage.h"
@@ -9,6 +10,7 @@
 #include "core/storage/temporary_storage.h"
 
 #include <QFileInfo>
+#include <QSet>
 #include <algorithm>
 
 namespace {
@@ -93,8 +95,10 @@ void TPapers::LoadPapers()
     for (const QString& name : names) {
         std::unique_ptr<TPaperInfo> paper = ReadStoredComponent<TPaperInfo>(papers, name);
         purposes_->Merge(*paper->PurposeList());
+        CheckPurposeCount(purposes_->Count());
         entries_.push_back({name, std::move(paper)});
     }
+    nextNumber_ = NextElementNumber(names);
 }
 
 void TPapers::WritePurposeCatalogue()
@@ -114,17 +118,23 @@ const TPaperInfo& TPapers::Paper(int index) const
 
 int TPapers::IndexOfName(const QString& name) const
 {
-    for (int i = 0; i < Count(); ++i)
-        if (entries_[i].Paper->PaperName() == name)
-            return i;
-    return -1;
+    if (!nameIndexValid_) {
+        nameIndex_.clear();
+        for (int i = Count() - 1; i >= 0; --i)
+            nameIndex_.insert(entries_[i].Paper->PaperName(), i);
+        nameIndexValid_ = true;
+    }
+    return nameIndex_.value(name, -1);
 }
 
 void TPapers::Groups(QStringList& groups) const
 {
+    QSet<QString> listed(groups.cbegin(), groups.cend());
     for (const TEntry& entry : entries_)
-        if (!groups.contains(entry.Paper->GroupName()))
+        if (!listed.contains(entry.Paper->GroupName())) {
+            listed.insert(entry.Paper->GroupName());
             groups.append(entry.Paper->GroupName());
+        }
 }
 
 QStringList TPapers::ElementNames() const
@@ -149,23 +159,32 @@ void TPapers::SavePaper(const TPaperInfo& paper)
     copy->SetLandscape(false);
     copy->SetStoresPurposeList(true);
     const int index = IndexOfName(paper.PaperName());
-    const QString element =
-        index >= 0 ? entries_[index].Element : ElementName(NextElementNumber(ElementNames(), kPapersStorage));
+    quint64 next = nextNumber_;
+    const QString element = index >= 0 ? entries_[index].Element : TakeElementName(next, kPapersStorage);
     // Creating the stream replaces the old paper's stream of the same name.
     WriteStoredComponent(PapersStorage(true), element, *copy);
     copy->SetStoresPurposeList(false);
-    if (index >= 0)
+    if (index >= 0) {
         entries_[index].Paper = std::move(copy);
-    else
+    } else {
         entries_.push_back({element, std::move(copy)});
+        nextNumber_ = next;
+        if (nameIndexValid_)
+            nameIndex_.insert(paper.PaperName(), Count() - 1);
+    }
     modified_ = true;
 }
 
 void TPapers::DeletePaper(int index)
 {
     const QString name = Paper(index).PaperName();
-    PapersStorage(true).DeleteElement(entries_[index].Element);
+    const QString element = entries_[index].Element;
+    PapersStorage(true).DeleteElement(element);
     entries_.erase(entries_.begin() + index);
+    ForgetNameIndex();
+    // The next number stays one past the highest number still in use.
+    if (const std::optional<quint32> number = ElementNumber(element); number && *number + quint64(1) == nextNumber_)
+        nextNumber_ = NextElementNumber(ElementNames());
     modified_ = true;
     PaperDeleted(name);
 }
@@ -182,17 +201,26 @@ void TPapers::Reorder(const QStringList& names)
     if (names.isEmpty())
         return;
     TDocStorage& papers = PapersStorage(true);
-    quint32 next = NextElementNumber(ElementNames(), kPapersStorage);
-    for (const QString& name : names) {
-        if (next == 0) // the numbers wrapped around
-            FailPaperUpdate(kPapersStorage);
-        TEntry& entry = entries_[IndexOfName(name)];
-        const QString element = ElementName(next++);
-        papers.MoveElement(entry.Element, element);
-        entry.Element = element;
+    // The papers take their new places even when a move fails half-way.
+    const auto settle = [this] {
+        SortEntries();
+        ForgetNameIndex();
+    };
+    try {
+        for (const QString& name : names) {
+            TEntry& entry = entries_[IndexOfName(name)];
+            quint64 next = nextNumber_;
+            const QString element = TakeElementName(next, kPapersStorage);
+            papers.MoveElement(entry.Element, element);
+            entry.Element = element;
+            nextNumber_ = next;
+            modified_ = true;
+        }
+    } catch (...) {
+        settle();
+        throw;
     }
-    SortEntries();
-    modified_ = true;
+    settle();
 }
 
 void TPapers::SetPurposeCatalogue(const TPurposeList& list)

@@ -6,6 +6,7 @@
 // to a working copy that is written back to the file on closing.
 #include "catalogue/paper/paper_info.h"
 
+#include <QHash>
 #include <QStringList>
 #include <memory>
 #include <vector>
@@ -78,6 +79,7 @@ private:
     void WritePurposeCatalogue();
     QStringList ElementNames() const;
     void SortEntries();
+    void ForgetNameIndex() { nameIndexValid_ = false; }
 
     QString fileName_;
     bool workOnCopy_;
@@ -86,5 +88,10 @@ private:
     std::unique_ptr<TRootStorage> storage_;
     std::unique_ptr<TDocStorage> papers_;
     std::vector<TEntry> entries_;
+    // The first index of each paper name; rebuilt after papers were removed or moved.
+    mutable QHash<QString, int> nameIndex_;
+    mutable bool nameIndexValid_ = false;
+    // The number of the next new element: one past the highest in use.
+    quint64 nextNumber_ = 1;
     std::unique_ptr<TPurposeList> purposes_ = std::make_unique<TPurposeList>();
 };

@@ -3,6 +3,8 @@
 #include "catalogue/database/papers_v2.h"
 #include "catalogue/database/text_tables.h"
 
+#include <QSet>
+
 namespace {
 
 const QString kExtraInfos = QStringLiteral("ExtraInfos");
@@ -11,13 +13,19 @@ const QString kExtraInfos = QStringLiteral("ExtraInfos");
 // order of appearance.
 QStringList Ordered(const QStringList& order, const QStringList& values)
 {
+    const QSet<QString> present(values.cbegin(), values.cend());
+    QSet<QString> listed;
     QStringList result;
+    const auto add = [&](const QString& value) {
+        if (present.contains(value) && !listed.contains(value)) {
+            listed.insert(value);
+            result.append(value);
+        }
+    };
     for (const QString& value : order)
-        if (values.contains(value) && !result.contains(value))
-            result.append(value);
+        add(value);
     for (const QString& value : values)
-        if (!result.contains(value))
-            result.append(value);
+        add(value);
     return result;
 }
 

@@ -105,9 +105,9 @@ void TFreePaperInfo::AssignTo(TPersistent& target) const
         paper->faces_->Assign(*faces_);
 }
 
-void TFreePaperInfo::CheckGeometry() const
+void TFreePaperInfo::CheckBounds() const
 {
-    TPaperInfo::CheckGeometry();
+    TPaperInfo::CheckBounds();
     if (faces_->Count() > kMaxPaperFaces)
         TReader::FailInvalidValue();
     for (int i = 0; i < faces_->Count(); ++i) {

@@ -85,7 +85,7 @@ public:
 
 protected:
     QString StoredFacePurpose(int index) const override { return Item(index).FacePurpose(); }
-    void CheckGeometry() const override;
+    void CheckBounds() const override;
 
 private:
     const TFaceItem& Item(int index) const { return *faces_->Face(index); }

@@ -61,9 +61,9 @@ void TMatrixPaperInfo::DefineProperties(TFiler& filer)
     DefineFaceExtras(filer, face_);
 }
 
-void TMatrixPaperInfo::CheckGeometry() const
+void TMatrixPaperInfo::CheckBounds() const
 {
-    TPaperInfo::CheckGeometry();
+    TPaperInfo::CheckBounds();
     for (const int offset : {topOffset_, leftOffset_, bottomMargin_, rightMargin_})
         CheckPaperOffset(offset);
     for (const int size : {faceWidth_, faceHeight_})

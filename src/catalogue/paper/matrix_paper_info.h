@@ -62,7 +62,7 @@ public:
 
 protected:
     QString StoredFacePurpose(int) const override { return face_.FacePurpose(); }
-    void CheckGeometry() const override;
+    void CheckBounds() const override;
 
 private:
     int topOffset_ = 0;

@@ -134,11 +134,12 @@ void TPaperInfo::Loaded()
 {
     TComponent::Loaded();
     FilterPurposes(*purposeList_);
-    CheckGeometry();
+    CheckBounds();
 }
 
-void TPaperInfo::CheckGeometry() const
+void TPaperInfo::CheckBounds() const
 {
+    CheckPurposeCount(purposeList_->Count());
     CheckPaperSize(portraitWidth_);
     CheckPaperSize(portraitHeight_);
 }

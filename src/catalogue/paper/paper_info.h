@@ -82,15 +82,15 @@ public:
     // Copies the portrait size, names, read-only flag, orientation and purposes; the kinds
     // add their own parts for a target of the same kind.
     void AssignTo(TPersistent& target) const override;
-    // A paper read from a stream: its purposes are filtered and its geometry is checked.
+    // A paper read from a stream: its purposes are filtered and its bounds are checked.
     void Loaded() override;
 
 protected:
     // The purpose identifier as stored.
     virtual QString StoredFacePurpose(int index) const = 0;
-    // Fails with the stream format's invalid-value error when a value lies outside the
-    // paper bounds (paper_limits.h).
-    virtual void CheckGeometry() const;
+    // Fails with the stream format's invalid-value error when the paper holds too many
+    // purposes or a value lies outside the paper bounds (paper_limits.h).
+    virtual void CheckBounds() const;
 
 private:
     bool landscape_ = false;

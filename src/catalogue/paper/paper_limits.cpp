@@ -15,6 +15,12 @@ void CheckPaperOffset(int value)
         TReader::FailInvalidValue();
 }
 
+void CheckPurposeCount(int count)
+{
+    if (count > kMaxPurposes)
+        TReader::FailInvalidValue();
+}
+
 void CheckFaceTraits(const TFaceInfo& face)
 {
     CheckPaperSize(face.FaceMargin());

@@ -1,6 +1,9 @@
 #include "catalogue/paper/purpose_list.h"
 
+#include "catalogue/paper/paper_limits.h"
 #include "catalogue/paper/purpose_validator.h"
+
+#include <QSet>
 
 const TTypeInfo FaceShapesType{"TFaceShapes", {}, false, &FaceShapeType};
 
@@ -37,11 +40,16 @@ int TPurposeList::IndexOf(const QString& id) const
 
 bool TPurposeList::Merge(const TPurposeList& other)
 {
+    // The identifiers present, folded as the case-insensitive comparison folds them.
+    QSet<QString> present;
+    for (int i = 0; i < Count(); ++i)
+        present.insert(Purpose(i)->ID().toCaseFolded());
     bool added = false;
     for (int i = 0; i < other.Count(); ++i) {
         const TPurposeInfo* purpose = other.Purpose(i);
-        if (IndexOf(purpose->ID()) >= 0)
+        if (present.contains(purpose->ID().toCaseFolded()))
             continue;
+        present.insert(purpose->ID().toCaseFolded());
         Add()->Assign(*purpose);
         added = true;
     }
@@ -76,5 +84,6 @@ void TPurposeList::Assign(const TPersistent& source)
 void TPLStreamer::Loaded()
 {
     TComponent::Loaded();
+    CheckPurposeCount(list_->Count());
     FilterPurposes(*list_);
 }
