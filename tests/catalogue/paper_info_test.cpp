@@ -2,6 +2,7 @@
 #include "catalogue/paper/paper_limits.h"
 #include "catalogue/paper/purpose_validator.h"
 #include "catalogue_test_support.h"
+#include "core/draw_site_model.h"
 #include "core/stream/component_stream.h"
 
 #include <gtest/gtest.h>
@@ -95,6 +96,26 @@ TEST_F(PaperInfo, LandscapeTurnsFacesAndSwapsSheetAndHole)
     paper->SetWidth(3000);
     EXPECT_EQ(paper->PortraitHeight(), 3000);
     EXPECT_EQ(paper->PortraitWidth(), 2100);
+}
+
+TEST_F(PaperInfo, FacesOfAPaperArePlacedOnASite)
+{
+    auto paper = MatrixPaper(2100, 2970, fsDoughnut);
+    paper->SetFaceCountX(1);
+    paper->SetFaceCountY(2);
+    paper->SetFaceWidth(1170);
+    paper->SetFaceHeight(1170);
+    paper->SetLeftOffset(465);
+    paper->SetTopOffset(215);
+    paper->SetBottomMargin(200);
+    paper->SetFaceMargin(20);
+    paper->SetLandscape(true);
+    TDrawSiteModel site;
+    CreateFaces(site, *paper, true);
+    ASSERT_EQ(FaceCount(site), 2);
+    // Face 1 turned onto the landscape sheet, its object rectangle the outer rectangle.
+    EXPECT_EQ(FaceAt(site, 1)->FaceInfo().FaceRect(), TRect(1585, 465, 2755, 1635));
+    EXPECT_EQ(FaceAt(site, 1)->BoundsRect(), TRect(1565, 445, 2775, 1655));
 }
 
 TEST_F(PaperInfo, SetFaceItemUndoesGetFaceInfo)
