@@ -66,7 +66,6 @@ protected:
     virtual void PaperDeleted(const QString& paperName);
     // The storage of the papers, created when asked for.
     TDocStorage& PapersStorage(bool create);
-    bool IsClosed() const { return !storage_; }
 
 private:
     struct TEntry {

@@ -38,7 +38,7 @@ QString OrNotSet(const QString& text)
 
 TPapersUI::TPapersUI(TPapersV2& papers, const QStringList& tabs, int historyTab, int defaultTab, int userTab,
                      const QStringList& usedPapers)
-    : tabs_(tabs), historyTab_(historyTab), companyOrder_(papers.CompanyList()), groupOrder_(papers.GroupList()),
+    : historyTab_(historyTab), companyOrder_(papers.CompanyList()), groupOrder_(papers.GroupList()),
       synonyms_(papers.GlobalText(QStringLiteral("SearchExtKeyInfo")))
 {
     for (int i = 0; i < papers.Count(); ++i) {

@@ -32,7 +32,6 @@ public:
     // The text for a maker or purpose that a paper does not name.
     static QString NotSet();
 
-    const QStringList& Tabs() const { return tabs_; }
     const std::vector<TPaperRecord>& Records() const { return records_; }
     // The rows of a tab, in database order.
     TPaperRows TabRows(int tab) const;
@@ -48,7 +47,6 @@ public:
     QStringList FilterMakers() const;
 
 private:
-    QStringList tabs_;
     int historyTab_;
     std::vector<TPaperRecord> records_;
     std::vector<bool> used_;
