@@ -4,6 +4,7 @@
 #include "catalogue/database/paper_update.h"
 #include "catalogue/paper/free_paper_info.h"
 #include "catalogue/paper/matrix_paper_info.h"
+#include "catalogue/product/product_info.h"
 #include "core/stream/class_registry.h"
 
 void RegisterCatalogueClasses()
@@ -13,4 +14,5 @@ void RegisterCatalogueClasses()
     RegisterClass(TExPaperInfo::StaticClassInfo());
     RegisterClass(TImagePaperInfo::StaticClassInfo());
     RegisterClass(TPaperUpdate::StaticClassInfo());
+    RegisterClass(TProductInfo::StaticClassInfo());
 }

@@ -136,9 +136,14 @@ void TProductDB::Delete(const TProductInfo& record)
 
 void TProductDB::WriteBack(const QString& fileName)
 {
-    if (!modified_ || !storage_)
-        return;
-    storage_->SaveTo(fileName.isEmpty() ? fileName_ : fileName);
+    if (modified_)
+        SaveTo(fileName.isEmpty() ? fileName_ : fileName);
+}
+
+void TProductDB::SaveTo(const QString& fileName)
+{
+    Require();
+    storage_->SaveTo(fileName);
     modified_ = false;
 }
 

@@ -39,6 +39,8 @@ public:
     bool Modified() const { return modified_; }
     // Writes the working copy to the file when modified (or to another file when given).
     void WriteBack(const QString& fileName = {});
+    // Writes the working copy to a file, modified or not.
+    void SaveTo(const QString& fileName);
 
 private:
     void ReadEntry(int entry, TProductInfo& record) const;

@@ -6,10 +6,10 @@
 
 QStringList DataFolders()
 {
-    QStringList folders;
     const QString overridden = qEnvironmentVariable("LUMAREST_DATA_DIR");
     if (!overridden.isEmpty())
-        folders << overridden;
+        return {overridden};
+    QStringList folders;
     if (QCoreApplication::instance())
         folders << QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../share/lumarest"));
 #ifdef LUMAREST_BUILD_DATA_DIR

@@ -2,7 +2,7 @@
 // Finding the program's data: catalogues, templates, patterns and collections generated
 // at build time. They live in the installed data folder (share/lumarest beside the
 // program's bin folder) and, for a program run from its build tree, in the build's data
-// folder; LUMAREST_DATA_DIR names another folder that is searched first.
+// folder. LUMAREST_DATA_DIR, when set, names the one data folder to use instead.
 #include <QString>
 #include <QStringList>
 
