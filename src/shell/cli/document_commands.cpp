@@ -1,0 +1,41 @@
+#include "shell/cli/document_commands.h"
+
+#include "shell/cli/cli_command.h"
+#include "core/error.h"
+#include "core/messages.h"
+#include "document/label_data.h"
+#include "shell/data_module.h"
+
+#include <QFileInfo>
+
+std::unique_ptr<TdataMain> OpenCliData()
+{
+    auto data = std::make_unique<TdataMain>();
+    if (!data->OpenDataFiles())
+        return nullptr;
+    return data;
+}
+
+std::unique_ptr<TLabelData> OpenCliDocument(const QString& path)
+{
+    auto document = std::make_unique<TLabelData>();
+    try {
+        document->LoadFromFile(path);
+    } catch (const std::exception& error) {
+        CliError(FormatText(QStringLiteral("指定されたファイルは「%s」のデータではありません"), {QFileInfo(path).fileName()}) +
+                 QStringLiteral(" (") + ErrorText(error) + QLatin1Char(')'));
+        return nullptr;
+    }
+    return document;
+}
+
+bool ParseCliNumber(const QString& option, const QString& text, int& value)
+{
+    bool ok = false;
+    value = text.toInt(&ok);
+    if (!ok || value < 0) {
+        CliError(QStringLiteral("%1 には数値を指定してください: %2").arg(option, text));
+        return false;
+    }
+    return true;
+}
