@@ -1,11 +1,13 @@
 // The program: "lumarest <command> ..." runs a headless command (no display needed);
 // anything else starts the designer.
-#include "catalogue/catalogue_classes.h"
 #include "catalogue/paper/purpose_validator.h"
-#include "cli/cli_command.h"
+#include "shell/cli/cli_command.h"
+#include "core/messages.h"
+#include "document/label_data.h"
 #include "graphics/raster/blended_paint.h"
 #include "platform/single_instance.h"
 #include "shell/app_frame.h"
+#include "shell/data_module.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/message_boxes.h"
 
@@ -22,6 +24,13 @@ int RunCommand(const TCliCommand& command, int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    TAppFrame frame;
+    frame.Load(QCoreApplication::applicationFilePath(), QStringLiteral(LUMAREST_VERSION));
+    // Messages of a headless command go to standard error.
+    SetMessageBoxHandler([](const QString& text, TMsgButtons, TMsgResult defaultButton) {
+        CliError(text);
+        return defaultButton;
+    });
     QStringList arguments = QCoreApplication::arguments();
     arguments.erase(arguments.begin(), arguments.begin() + 2);
     return command.Run(arguments);
@@ -45,12 +54,20 @@ int RunDesigner(int argc, char** argv)
     if (!frame.CheckStartConditions(environment, instance, fileToOpen))
         return 1;
 
-    TfrmMain window;
-    instance.SetOnMessage([&window](const QString& path) { window.OpenDocumentFile(path); });
-    window.show();
-    // On the first idle moment: the document named on the command line, else a new one.
-    QTimer::singleShot(0, &window, [&window, fileToOpen] { window.StartFirstDocument(fileToOpen); });
-    return QApplication::exec();
+    TdataMain data;
+    if (!data.OpenDataFiles())
+        return 1;
+    int status = 0;
+    {
+        TfrmMain window(data);
+        instance.SetOnMessage([&window](const QString& path) { window.OpenDocumentFile(path); });
+        window.show();
+        // On the first idle moment: the document named on the command line, else a new one.
+        QTimer::singleShot(0, &window, [&window, fileToOpen] { window.StartFirstDocument(fileToOpen); });
+        status = QApplication::exec();
+    }
+    data.Shutdown();
+    return status;
 }
 
 } // namespace
@@ -58,7 +75,7 @@ int RunDesigner(int argc, char** argv)
 int main(int argc, char** argv)
 {
     InstallBlendedPaint();
-    RegisterCatalogueClasses();
+    RegisterDocumentClasses();
     const TObsoletePurposeValidator purposeValidator;
     const TPurposeValidatorScope installedValidator(purposeValidator);
     if (argc > 1)

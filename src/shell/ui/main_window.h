@@ -1,15 +1,52 @@
 #pragma once
-// The designer's main window.
+// The designer's main window: the open label document, its current sheet with the faces
+// to choose from, and the file commands.
 #include <QMainWindow>
+#include <memory>
+
+class QAction;
+class TLabelData;
+class TSheetView;
+class TdataMain;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TfrmMain(QWidget* parent = nullptr);
+    explicit TfrmMain(TdataMain& data, QWidget* parent = nullptr);
+    ~TfrmMain() override;
 
-    // Opens a label document file (from the command line or from a later instance).
-    void OpenDocumentFile(const QString& path);
-    // The first idle moment after start: the named document if there is one, else a new
+    TLabelData* Document() const { return document_.get(); }
+    const QString& FileName() const { return fileName_; }
+    TSheetView* SheetView() const { return sheetView_; }
+
+    // The first idle moment after start: the named document if it opens, else a new
     // document with the default paper.
     void StartFirstDocument(const QString& path);
+    // Opens a label document (from the menu, the command line or a later instance). A file
+    // that is not a label document is reported and the open document stays.
+    bool OpenDocumentFile(const QString& path);
+    // A new document with the default paper, after the save question.
+    bool NewDocument();
+    // Saves under the document's file name (asking for one when it has none); true when
+    // the document is saved.
+    bool SaveDocument();
+    // Saves under a new name.
+    bool SaveDocumentAs(const QString& path);
+    // Asks whether to save a modified document: false when the user cancels (or the save
+    // fails), true to go on.
+    bool QuerySave();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateActions();
+    void ShowDocument(std::unique_ptr<TLabelData> document, const QString& fileName);
+    void UpdateTitle();
+    QString DialogFilter() const;
+
+    TdataMain& data_;
+    std::unique_ptr<TLabelData> document_;
+    QString fileName_;
+    TSheetView* sheetView_;
 };
