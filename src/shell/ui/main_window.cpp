@@ -8,6 +8,7 @@
 #include "document/new_document.h"
 #include "shell/data_module.h"
 #include "shell/ui/sheet_view.h"
+#include "shell/ui/window_placement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,8 +39,9 @@ TfrmMain::TfrmMain(TdataMain& data, QWidget* parent) : QMainWindow(parent), data
         if (document_)
             document_->SetCurrentLabelNo(face);
     });
+    setObjectName(QStringLiteral("frmMain"));
     CreateActions();
-    resize(1024, 720);
+    RestoreWindowPlacement(*this, 1024, 720);
     UpdateTitle();
 }
 
@@ -191,8 +193,10 @@ bool TfrmMain::QuerySave()
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
-    if (QuerySave())
-        event->accept();
-    else
+    if (!QuerySave()) {
         event->ignore();
+        return;
+    }
+    SaveWindowPlacement(*this);
+    event->accept();
 }
