@@ -1,5 +1,6 @@
 #include "graphics/raster/resample.h"
 
+#include "graphics/raster/blendable_format.h"
 #include "graphics/raster/cpu_features.h"
 #include "graphics/raster/resample_kernels.h"
 #include "graphics/raster/result_image.h"
@@ -11,24 +12,11 @@
 namespace {
 
 
+// The blendable formats and the single-channel ones.
 bool IsResampleFormat(QImage::Format format)
 {
-    switch (format) {
-    case QImage::Format_Indexed8:
-    case QImage::Format_Grayscale8:
-    case QImage::Format_Alpha8:
-    case QImage::Format_BGR888:
-    case QImage::Format_RGB888:
-    case QImage::Format_RGB32:
-    case QImage::Format_ARGB32:
-    case QImage::Format_ARGB32_Premultiplied:
-    case QImage::Format_RGBX8888:
-    case QImage::Format_RGBA8888:
-    case QImage::Format_RGBA8888_Premultiplied:
-        return true;
-    default:
-        return false;
-    }
+    return IsBlendableFormat(format) || format == QImage::Format_Indexed8 || format == QImage::Format_Grayscale8 ||
+           format == QImage::Format_Alpha8;
 }
 
 // Destination column k reads rect.Left + (k W + W div 2) div w; a row that reads the same

@@ -6,6 +6,7 @@
 #include "platform/platform_error.h"
 
 #include <algorithm>
+#include <functional>
 #include <cstring>
 
 namespace cfb {
@@ -592,7 +593,8 @@ void TCompoundFile::WriteRegular(std::uint32_t entry, std::uint64_t position, co
     }
 }
 
-void TCompoundFile::ReadMini(std::uint32_t entry, std::uint64_t position, char* data, std::size_t length)
+void TCompoundFile::ForEachMiniRun(std::uint32_t entry, std::uint64_t position, std::size_t length,
+                                   const std::function<void(std::uint64_t offset, std::size_t count)>& visit)
 {
     const std::vector<std::uint32_t>& chain = ChainOf(entry, true);
     const std::uint64_t containerSize = directory_.At(0).Size;
@@ -609,35 +611,26 @@ void TCompoundFile::ReadMini(std::uint32_t entry, std::uint64_t position, char* 
         const std::uint64_t offset = static_cast<std::uint64_t>(chain[index]) * kMiniSectorBytes + inner;
         if (offset + count > containerSize)
             RaiseFormatError(TFormatFault::ChainTooShort);
-        ReadRegular(0, offset, data, count);
+        visit(offset, count);
         position += count;
-        data += count;
         length -= count;
     }
 }
 
+void TCompoundFile::ReadMini(std::uint32_t entry, std::uint64_t position, char* data, std::size_t length)
+{
+    ForEachMiniRun(entry, position, length, [&](std::uint64_t offset, std::size_t count) {
+        ReadRegular(0, offset, data, count);
+        data += count;
+    });
+}
+
 void TCompoundFile::WriteMini(std::uint32_t entry, std::uint64_t position, const char* data, std::size_t length)
 {
-    const std::vector<std::uint32_t>& chain = ChainOf(entry, true);
-    const std::uint64_t containerSize = directory_.At(0).Size;
-    while (length > 0) {
-        const std::uint64_t index = position / kMiniSectorBytes;
-        const std::size_t inner = position % kMiniSectorBytes;
-        if (index >= chain.size())
-            RaiseFormatError(TFormatFault::ChainTooShort);
-        std::size_t run = 1;
-        while (index + run < chain.size() && run * kMiniSectorBytes - inner < length
-               && chain[index + run] == chain[index + run - 1] + 1)
-            ++run;
-        const std::size_t count = std::min<std::size_t>(length, run * kMiniSectorBytes - inner);
-        const std::uint64_t offset = static_cast<std::uint64_t>(chain[index]) * kMiniSectorBytes + inner;
-        if (offset + count > containerSize)
-            RaiseFormatError(TFormatFault::ChainTooShort);
+    ForEachMiniRun(entry, position, length, [&](std::uint64_t offset, std::size_t count) {
         WriteRegular(0, offset, data, count);
-        position += count;
         data += count;
-        length -= count;
-    }
+    });
 }
 
 void TCompoundFile::WriteZeros(std::uint32_t entry, std::uint64_t from, std::uint64_t to)

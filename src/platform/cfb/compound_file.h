@@ -26,6 +26,7 @@
 #include <QString>
 #include <QUuid>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -178,6 +179,10 @@ private:
     void WriteEntry(std::uint32_t entry, std::uint64_t position, const char* data, std::size_t length);
     void WriteRegular(std::uint32_t entry, std::uint64_t position, const char* data, std::size_t length);
     void WriteMini(std::uint32_t entry, std::uint64_t position, const char* data, std::size_t length);
+    // Calls visit with each run of consecutive mini sectors that the byte range covers, as
+    // an offset in the mini stream and a byte count.
+    void ForEachMiniRun(std::uint32_t entry, std::uint64_t position, std::size_t length,
+                        const std::function<void(std::uint64_t offset, std::size_t count)>& visit);
     void WriteZeros(std::uint32_t entry, std::uint64_t from, std::uint64_t to);
     void CopyOnWrite(std::uint32_t entry, std::size_t chainIndex, bool keepContent);
 
