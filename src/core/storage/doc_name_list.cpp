@@ -99,6 +99,15 @@ QString TDocNameList::AddNewName()
     return name;
 }
 
+void TDocNameList::Insert(int index, const QString& name)
+{
+    if (index != Count())
+        CheckIndex(index);
+    QStringList names = names_;
+    names.insert(index, name);
+    Store(names, counter_);
+}
+
 QString TDocNameList::EntryPath(int i) const
 {
     return JoinStoragePath(storage_->Path(), Name(i));

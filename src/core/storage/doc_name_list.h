@@ -28,6 +28,8 @@ public:
 
     // Appends a new name and returns it (the list stream's name and the counter's number).
     QString AddNewName();
+    // Puts a name of the caller's choosing at position index (0 ... Count); the counter stays.
+    void Insert(int index, const QString& name);
     // The path of entry i from the root: the list's storage path joined with the name.
     QString EntryPath(int i) const;
     std::unique_ptr<TDocStream> OpenStream(int i, int mode);

@@ -20,25 +20,30 @@ bool IsResampleFormat(QImage::Format format)
 }
 
 // Destination column k reads rect.Left + (k W + W div 2) div w; a row that reads the same
-// source row as the one before is copied from it.
-void ResampleNearest(QImage& out, const QImage& source, const QRect& rect, int channels)
+// source row as the one before is copied from it. The output is the window of the whole
+// w x h result.
+void ResampleNearest(QImage& out, const QImage& source, const QRect& rect, QSize whole, const QRect& window,
+                     int channels)
 {
-    const int w = out.width(), h = out.height();
+    const std::int64_t w = whole.width(), h = whole.height();
     const std::int64_t W = rect.width(), H = rect.height();
-    std::vector<int> columns(w);
-    for (int k = 0; k < w; ++k)
-        columns[k] = rect.left() + int((k * W + W / 2) / w);
+    std::vector<int> columns(out.width());
+    for (int m = 0; m < out.width(); ++m) {
+        const std::int64_t k = window.left() + m;
+        columns[m] = rect.left() + int((k * W + W / 2) / w);
+    }
     int previous = -1;
-    for (int j = 0; j < h; ++j) {
+    for (int n = 0; n < out.height(); ++n) {
+        const std::int64_t j = window.top() + n;
         const int sourceRow = rect.top() + int((j * H + H / 2) / h);
-        std::uint8_t* target = out.scanLine(j);
+        std::uint8_t* target = out.scanLine(n);
         if (sourceRow == previous) {
-            std::memcpy(target, out.constScanLine(j - 1), std::size_t(w) * channels);
+            std::memcpy(target, out.constScanLine(n - 1), std::size_t(out.width()) * channels);
             continue;
         }
         const std::uint8_t* row = source.constScanLine(sourceRow);
-        for (int k = 0; k < w; ++k)
-            std::memcpy(target + k * channels, row + columns[k] * channels, std::size_t(channels));
+        for (int m = 0; m < out.width(); ++m)
+            std::memcpy(target + m * channels, row + columns[m] * channels, std::size_t(channels));
         previous = sourceRow;
     }
 }
@@ -96,12 +101,13 @@ private:
     std::vector<Slot> slots_;
 };
 
-void ResampleSeparable(QImage& out, const QImage& source, const QRect& rect, TResampleEdge edge, TResampleFilter filter,
-                       int channels)
+void ResampleSeparable(QImage& out, const QImage& source, const QRect& rect, QSize whole, const QRect& window,
+                       TResampleEdge edge, TResampleFilter filter, int channels)
 {
-    const TResampleAxis across =
-        MakeResampleAxis(rect.left(), rect.width(), source.width(), out.width(), edge, filter);
-    const TResampleAxis down = MakeResampleAxis(rect.top(), rect.height(), source.height(), out.height(), edge, filter);
+    const TResampleAxis across = MakeResampleAxis(rect.left(), rect.width(), source.width(), whole.width(), edge,
+                                                  filter, window.left(), window.width());
+    const TResampleAxis down = MakeResampleAxis(rect.top(), rect.height(), source.height(), whole.height(), edge,
+                                                filter, window.top(), window.height());
     const int count = out.width() * channels;
     const int taps = down.Taps;
     const bool vector = CpuHasAvx2();
@@ -142,18 +148,18 @@ void ResampleSeparable(QImage& out, const QImage& source, const QRect& rect, TRe
     }
 }
 
-} // namespace
-
-void Resample(QImage& destination, const QImage& source, const QRect& sourceRect, TResampleEdge edge,
-              TResampleFilter filter)
+// The window of the source rectangle resampled to the whole size, into the destination
+// (which takes the window's size).
+void ResampleInto(QImage& destination, const QImage& source, const QRect& sourceRect, QSize whole,
+                  const QRect& window, TResampleEdge edge, TResampleFilter filter)
 {
-    if (!IsResampleFormat(source.format()) || destination.isNull() || destination.size().isEmpty())
+    if (!IsResampleFormat(source.format()) || window.isEmpty() || !QRect(QPoint(0, 0), whole).contains(window))
         return;
     if (sourceRect.isEmpty() || !source.rect().contains(sourceRect))
         return;
     const int dotsPerMeterX = destination.dotsPerMeterX();
     const int dotsPerMeterY = destination.dotsPerMeterY();
-    QImage out = ResultImage(destination, source, destination.size(), source.format());
+    QImage out = ResultImage(destination, source, window.size(), source.format());
     if (out.isNull())
         return; // no memory for a new image: the destination is untouched
     out.setColorTable(source.colorTable());
@@ -161,13 +167,29 @@ void Resample(QImage& destination, const QImage& source, const QRect& sourceRect
     out.setDotsPerMeterY(dotsPerMeterY);
     const int channels = source.depth() / 8;
     if (filter == TResampleFilter::Nearest)
-        ResampleNearest(out, source, sourceRect, channels);
+        ResampleNearest(out, source, sourceRect, whole, window, channels);
     else
-        ResampleSeparable(out, source, sourceRect, edge, filter, channels);
+        ResampleSeparable(out, source, sourceRect, whole, window, edge, filter, channels);
     destination = std::move(out);
+}
+
+} // namespace
+
+void Resample(QImage& destination, const QImage& source, const QRect& sourceRect, TResampleEdge edge,
+              TResampleFilter filter)
+{
+    if (destination.isNull())
+        return;
+    ResampleInto(destination, source, sourceRect, destination.size(), destination.rect(), edge, filter);
 }
 
 void Resample(QImage& destination, const QImage& source, TResampleFilter filter)
 {
     Resample(destination, source, source.rect(), TResampleEdge::Repeat, filter);
+}
+
+void ResampleWindow(QImage& destination, const QImage& source, QSize whole, const QRect& window,
+                    TResampleFilter filter)
+{
+    ResampleInto(destination, source, source.rect(), whole, window, TResampleEdge::Repeat, filter);
 }

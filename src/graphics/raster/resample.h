@@ -22,3 +22,10 @@ void Resample(QImage& destination, const QImage& source, const QRect& sourceRect
 
 // The whole source, edge pixels repeated.
 void Resample(QImage& destination, const QImage& source, TResampleFilter filter);
+
+// The part `window` of the whole source resampled to the size `whole` (edge pixels repeated):
+// the destination takes the window's size and holds exactly those pixels of the full result,
+// so that a caller needing only a visible part never makes the rest. Nothing happens when the
+// window does not lie inside the whole size.
+void ResampleWindow(QImage& destination, const QImage& source, QSize whole, const QRect& window,
+                    TResampleFilter filter);

@@ -59,37 +59,39 @@ std::vector<double> CubicWeights(double t)
 } // namespace
 
 TResampleAxis MakeResampleAxis(int start, int length, int bitmapLength, int outputs, TResampleEdge edge,
-                               TResampleFilter filter)
+                               TResampleFilter filter, int firstOutput, int outputCount)
 {
-    std::vector<std::vector<int>> indices(outputs);
+    const int made = outputCount < 0 ? outputs : outputCount;
+    std::vector<std::vector<int>> indices(made);
     std::vector<std::int16_t> weights;
-    std::vector<std::vector<std::int32_t>> coverage(outputs);
-    std::vector<std::int64_t> footprint(outputs);
-    std::vector<int> counts(outputs);
-    for (int k = 0; k < outputs; ++k) {
-        std::vector<int>& index = indices[k];
+    std::vector<std::vector<std::int32_t>> coverage(made);
+    std::vector<std::int64_t> footprint(made);
+    std::vector<int> counts(made);
+    for (int m = 0; m < made; ++m) {
+        const std::int64_t k = std::int64_t(firstOutput) + m; // the output's place on the whole axis
+        std::vector<int>& index = indices[m];
         const std::size_t before = weights.size();
         if (outputs == length) {
-            index.push_back(start + k);
+            index.push_back(start + int(k));
             weights.push_back(kUnit);
         } else if (outputs < length) {
             // Area average over the output's footprint [a, b) in 16.16 source units.
-            const std::int64_t a = std::int64_t(k) * length * 65536 / outputs;
-            const std::int64_t b = std::int64_t(k + 1) * length * 65536 / outputs;
+            const std::int64_t a = k * length * 65536 / outputs;
+            const std::int64_t b = (k + 1) * length * 65536 / outputs;
             std::vector<double> share;
             for (std::int64_t i = a >> 16; i <= (b - 1) >> 16; ++i) {
                 const std::int64_t overlap = std::min(b, (i + 1) << 16) - std::max(a, i << 16);
                 index.push_back(start + int(i));
                 share.push_back(double(overlap) / double(b - a));
-                coverage[k].push_back(std::int32_t(overlap));
+                coverage[m].push_back(std::int32_t(overlap));
             }
-            footprint[k] = b - a;
+            footprint[m] = b - a;
             AddRounded(share, weights);
         } else {
             // Interpolation at the output's centre: position (k + 1/2) length / outputs - 1/2,
             // in 16.16; the fraction in steps of 1/256.
             const std::int64_t position =
-                (std::int64_t(2 * k + 1) * length * 65536) / (2 * std::int64_t(outputs)) - 32768;
+                ((2 * k + 1) * length * 65536) / (2 * std::int64_t(outputs)) - 32768;
             const std::int64_t i = position >> 16;
             const int t = int((position & 0xFFFF) >> 8);
             if (filter == TResampleFilter::Cubic) {
@@ -103,18 +105,18 @@ TResampleAxis MakeResampleAxis(int start, int length, int bitmapLength, int outp
                 weights.push_back(std::int16_t(t * (kUnit / 256)));
             }
         }
-        counts[k] = int(weights.size() - before);
+        counts[m] = int(weights.size() - before);
     }
 
     TResampleAxis axis;
     axis.BitmapLength = bitmapLength;
-    axis.Outputs = outputs;
-    axis.Taps = outputs ? *std::max_element(counts.begin(), counts.end()) : 0;
+    axis.Outputs = made;
+    axis.Taps = made ? *std::max_element(counts.begin(), counts.end()) : 0;
     axis.Taps += axis.Taps % 2;
-    axis.Index.reserve(std::size_t(outputs) * axis.Taps);
-    axis.Weight.reserve(std::size_t(outputs) * axis.Taps);
+    axis.Index.reserve(std::size_t(made) * axis.Taps);
+    axis.Weight.reserve(std::size_t(made) * axis.Taps);
     std::size_t w = 0;
-    for (int k = 0; k < outputs; ++k) {
+    for (int k = 0; k < made; ++k) {
         for (int t = 0; t < axis.Taps; ++t) {
             const bool real = t < counts[k];
             axis.Index.push_back(real ? indices[k][t] : indices[k].back());
@@ -125,16 +127,16 @@ TResampleAxis MakeResampleAxis(int start, int length, int bitmapLength, int outp
     if (outputs < length && axis.Taps > kResampleMaxWeightedTaps) {
         axis.Exact = true;
         axis.Footprint = std::move(footprint);
-        for (int k = 0; k < outputs; ++k)
+        for (int k = 0; k < made; ++k)
             for (int t = 0; t < axis.Taps; ++t)
                 axis.Coverage.push_back(t < counts[k] ? coverage[k][t] : 0);
     }
     if (axis.Taps == 2) {
-        for (int k = 0; k < outputs; ++k) {
+        for (int k = 0; k < made; ++k) {
             const int first = axis.Index[2 * k];
             axis.Adjacent.push_back(axis.Index[2 * k + 1] == first + 1 && first + 3 <= bitmapLength);
         }
-        for (int k = 0; k + 3 < outputs; k += 4)
+        for (int k = 0; k + 3 < made; k += 4)
             axis.AdjacentFour.push_back(axis.Adjacent[k] & axis.Adjacent[k + 1] & axis.Adjacent[k + 2] &
                                         axis.Adjacent[k + 3]);
     }

@@ -62,9 +62,10 @@ enum class TResampleEdge;
 enum class TResampleFilter;
 
 // The axis sampling from [start, start + length) of a bitmap axis of bitmapLength samples
-// onto outputs samples.
+// onto outputs samples; only the outputCount outputs from firstOutput on are made (all of
+// them when outputCount is negative), numbered from 0 in the result.
 TResampleAxis MakeResampleAxis(int start, int length, int bitmapLength, int outputs, TResampleEdge edge,
-                               TResampleFilter filter);
+                               TResampleFilter filter, int firstOutput = 0, int outputCount = -1);
 
 // Row pass: values[k * channels + c] = ResampleRowValue(sum of weight x sample). The buffer
 // holds one extra value at its end for the vector loop.
