@@ -4,6 +4,7 @@
 #include "shell/cli/cli_command.h"
 #include "core/messages.h"
 #include "document/label_data.h"
+#include "graphics/graphics_classes.h"
 #include "graphics/raster/blended_paint.h"
 #include "platform/single_instance.h"
 #include "shell/app_frame.h"
@@ -75,6 +76,7 @@ int RunDesigner(int argc, char** argv)
 int main(int argc, char** argv)
 {
     InstallBlendedPaint();
+    RegisterGraphicsClasses();
     RegisterDocumentClasses();
     const TObsoletePurposeValidator purposeValidator;
     const TPurposeValidatorScope installedValidator(purposeValidator);

@@ -1,0 +1,196 @@
+// Painting a colour specification: its fill, its sample and whether it is a pure colour.
+#include "core/canvas.h"
+#include "core/units.h"
+#include "graphics/color/color_spec.h"
+#include "graphics/color/fill_gradation.h"
+#include "graphics/color/gradation_colors.h"
+#include "graphics/image_data/clip_filter.h"
+#include "graphics/image_data/image_data.h"
+#include "graphics/picture/picture_ex.h"
+#include "graphics/picture/safety_bitmap.h"
+#include "graphics/raster/resample.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kSampleSquare = 8;
+constexpr QRgb kSampleGrey = 0xFF808080;
+
+Qt::BrushStyle QtBrushStyle(TBrushStyle style)
+{
+    switch (style) {
+    case bsSolid:
+        return Qt::SolidPattern;
+    case bsHorizontal:
+        return Qt::HorPattern;
+    case bsVertical:
+        return Qt::VerPattern;
+    case bsFDiagonal:
+        return Qt::FDiagPattern;
+    case bsBDiagonal:
+        return Qt::BDiagPattern;
+    case bsCross:
+        return Qt::CrossPattern;
+    case bsDiagCross:
+        return Qt::DiagCrossPattern;
+    case bsClear:
+        break;
+    }
+    return Qt::NoBrush;
+}
+
+// The logical area of the canvas that can show: its clip (or its device) mapped back through
+// the painter; empty when it cannot be told.
+QRectF VisibleLogicalArea(TCanvas& canvas)
+{
+    QRect device;
+    if (canvas.HasClip())
+        device = canvas.ClipRegion().boundingRect();
+    else if (const QPaintDevice* paintDevice = canvas.Device())
+        device = QRect(0, 0, paintDevice->width(), paintDevice->height());
+    bool invertible = false;
+    const QTransform toLogical = canvas.Painter().worldTransform().inverted(&invertible);
+    if (device.isEmpty() || !invertible)
+        return {};
+    return toLogical.mapRect(QRectF(device));
+}
+
+// Tiles of the graphic at its natural size in rows from the rectangle's top-left corner, every
+// second row shifted left by half a tile with shift. Tiles are not clipped to the rectangle;
+// those that cannot show on the canvas are skipped.
+void DrawTiles(TCanvas& canvas, const TRect& rect, const TGraphic& graphic, bool shift)
+{
+    const std::int64_t w = graphic.Width();
+    const std::int64_t h = graphic.Height();
+    if (w <= 0 || h <= 0)
+        return;
+    const QRectF visible = VisibleLogicalArea(canvas);
+    for (std::int64_t top = rect.Top, row = 0; top < rect.Bottom; top += h, ++row) {
+        if (!visible.isEmpty() && (top + h <= visible.top() || top >= visible.bottom()))
+            continue;
+        std::int64_t left = rect.Left - (shift && row % 2 == 1 ? (w + 1) / 2 : 0);
+        if (!visible.isEmpty() && left + w <= visible.left())
+            left += (std::int64_t(std::floor(visible.left())) - left) / w * w;
+        for (; left < rect.Right; left += w) {
+            if (!visible.isEmpty() && left >= visible.right())
+                break;
+            graphic.Draw(canvas, TRect(int(left), int(top), int(left + w), int(top + h)));
+        }
+    }
+}
+
+// The logical rectangle in device pixels under the painter's transform.
+QRect DeviceRect(TCanvas& canvas, const TRect& rect)
+{
+    const QTransform transform = canvas.Painter().worldTransform();
+    const QPointF a = transform.map(QPointF(rect.Left, rect.Top));
+    const QPointF b = transform.map(QPointF(rect.Right, rect.Bottom));
+    return TRect(RoundHalfAway(a.x()), RoundHalfAway(a.y()), RoundHalfAway(b.x()), RoundHalfAway(b.y()))
+        .ToQRect()
+        .normalized();
+}
+
+} // namespace
+
+void TColorSpec::Fill(TCanvas& canvas, const TRect& rect, bool invert) const
+{
+    const TColorSpecKind kind = Kind();
+    const TGraphic* picture = nullptr;
+    if (kind == cskBitmap) {
+        picture = imageData_->ProcessedPicture().Graphic();
+        if (!picture || picture->Empty())
+            return;
+    }
+    TCanvasSaver saver(canvas);
+    if (invert)
+        canvas.Painter().setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    switch (kind) {
+    case cskGradation: {
+        const std::vector<TColor> colors = gradColors_->ExpandColors();
+        FillGradation(canvas, rect, colors.data(), int(colors.size()), invert, gradAngle_, gradKind_);
+        break;
+    }
+    case cskBitmap:
+        if (tile_)
+            DrawTiles(canvas, rect, *picture, tileShift_);
+        else
+            picture->Draw(canvas, rect);
+        break;
+    case cskSolid:
+        FillSolid(canvas, rect);
+        break;
+    }
+}
+
+void TColorSpec::FillSolid(TCanvas& canvas, const TRect& rect) const
+{
+    const Qt::BrushStyle style = QtBrushStyle(style_);
+    const QColor color = ToQColor(color_);
+    if (style == Qt::NoBrush || !color.isValid())
+        return;
+    canvas.Painter().fillRect(QRectF(rect.ToQRect()), QBrush(color, style));
+}
+
+void TColorSpec::DrawSample(TCanvas& canvas, const TRect& rect) const
+{
+    QPainter& painter = canvas.Painter();
+    const QRect device = DeviceRect(canvas, rect);
+    painter.save();
+    painter.resetTransform();
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.fillRect(device, Qt::white);
+    for (int y = 0; y * kSampleSquare < device.height(); ++y)
+        for (int x = y % 2; x * kSampleSquare < device.width(); x += 2)
+            painter.fillRect(QRect(device.left() + x * kSampleSquare, device.top() + y * kSampleSquare, kSampleSquare,
+                                   kSampleSquare)
+                                 .intersected(device),
+                             QColor::fromRgb(kSampleGrey));
+    painter.restore();
+
+    const TGraphic* tile = Kind() == cskBitmap ? imageData_->ProcessedPicture().Graphic() : nullptr;
+    if (tile_ && tile && !tile->Empty())
+        DrawReducedTiles(canvas, rect);
+    else
+        Fill(canvas, rect);
+}
+
+void TColorSpec::DrawReducedTiles(TCanvas& canvas, const TRect& rect) const
+{
+    const TPictureEx& tile = imageData_->ProcessedPicture();
+    const TPictureEx& source = *imageData_->Picture();
+    // The scale that makes a tile 2/5 of the rectangle's width (landscape tiles) or height.
+    const bool landscape = tile.Width() > tile.Height();
+    const double scale = landscape ? 0.4 * RectWidth(rect) / tile.Width() : 0.4 * RectHeight(rect) / tile.Height();
+    const auto scaled = [scale](int length) { return std::max(1, RoundHalfAway(length * scale)); };
+    if (!(scale > 0))
+        return;
+
+    QImage reduced(scaled(source.Width()), scaled(source.Height()), QImage::Format_BGR888);
+    Resample(reduced, FlattenOnWhite(source.Graphic()->ToImage()).convertToFormat(QImage::Format_BGR888),
+             TResampleFilter::Linear);
+    TColorSpec copy;
+    copy.Assign(*this);
+    auto bitmap = std::make_unique<TSafetyBitmap>();
+    bitmap->SetImage(reduced);
+    copy.ImageData()->Picture()->SetGraphic(std::move(bitmap));
+    const TRect clip = imageData_->ClipFilter()->ClipRect();
+    copy.ImageData()->ClipFilter()->SetClipRect(
+        TRect(RoundHalfAway(clip.Left * scale), RoundHalfAway(clip.Top * scale), RoundHalfAway(clip.Right * scale),
+              RoundHalfAway(clip.Bottom * scale)));
+    copy.Fill(canvas, rect);
+}
+
+bool TColorSpec::IsPureColor(const TCanvas& canvas) const
+{
+    if (Kind() != cskSolid || style_ != bsSolid || (color_ & 0xFF000000) != 0)
+        return false;
+    // A palette device shows only the colours of its palette; any other shows every colour.
+    const QImage* image = canvas.ReadableImage();
+    if (!image || image->colorCount() == 0)
+        return true;
+    const QRgb wanted = qRgb(color_ & 0xFF, (color_ >> 8) & 0xFF, (color_ >> 16) & 0xFF);
+    const QList<QRgb> table = image->colorTable();
+    return std::any_of(table.begin(), table.end(), [wanted](QRgb entry) { return (entry | 0xFF000000) == wanted; });
+}

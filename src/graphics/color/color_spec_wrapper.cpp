@@ -1,0 +1,12 @@
+#include "graphics/color/color_spec_wrapper.h"
+
+#include "graphics/color/color_spec.h"
+
+LR_DEFINE_CLASS(TColorSpecWrapper, TComponent, LR_CREATABLE(TColorSpecWrapper),
+    prop::Object("ColorSpec", &Self::ColorSpec))
+
+TColorSpecWrapper::TColorSpecWrapper() : spec_(std::make_unique<TColorSpec>())
+{
+}
+
+TColorSpecWrapper::~TColorSpecWrapper() = default;
