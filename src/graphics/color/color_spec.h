@@ -75,7 +75,7 @@ public:
     // x 8 pixel squares under the fill; a tiled picture is shown reduced so that a tile
     // takes 2/5 of the rectangle.
     void DrawSample(TCanvas& canvas, const TRect& rect) const;
-    // A solid colour of the solid brush that the canvas shows exactly.
+    // A plain solid colour with the solid brush, which the canvas shows exactly.
     bool IsPureColor(const TCanvas& canvas) const;
 
     // From another specification, inside one change bracket: Kind, Color, Style, the image

@@ -182,15 +182,9 @@ void TColorSpec::DrawReducedTiles(TCanvas& canvas, const TRect& rect) const
     copy.Fill(canvas, rect);
 }
 
-bool TColorSpec::IsPureColor(const TCanvas& canvas) const
+bool TColorSpec::IsPureColor(const TCanvas&) const
 {
-    if (Kind() != cskSolid || style_ != bsSolid || (color_ & 0xFF000000) != 0)
-        return false;
-    // A palette device shows only the colours of its palette; any other shows every colour.
-    const QImage* image = canvas.ReadableImage();
-    if (!image || image->colorCount() == 0)
-        return true;
-    const QRgb wanted = qRgb(color_ & 0xFF, (color_ >> 8) & 0xFF, (color_ >> 16) & 0xFF);
-    const QList<QRgb> table = image->colorTable();
-    return std::any_of(table.begin(), table.end(), [wanted](QRgb entry) { return (entry | 0xFF000000) == wanted; });
+    // Every canvas here shows true colour, so exactly the plain colours come out as they are:
+    // system colours and colours with flags above the 24 colour bits do not.
+    return Kind() == cskSolid && style_ == bsSolid && (color_ & 0xFF000000) == 0;
 }

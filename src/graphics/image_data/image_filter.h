@@ -6,10 +6,10 @@
 #include "core/notify.h"
 #include "core/persistent.h"
 #include "core/rect.h"
+#include "graphics/image_data/effector.h"
 
 #include <memory>
 
-class TGREffector;
 class TPictureEx;
 
 class TImageFilter : public TPersistent, public IBroadcasterAccess {

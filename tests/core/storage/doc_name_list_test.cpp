@@ -146,3 +146,21 @@ TEST_F(DocNameListTest, NamesAreShiftJisText)
     EXPECT_EQ(odd.Count(), 0);
     EXPECT_EQ(StreamBytes(root, QStringLiteral("\U0001F600")), QByteArray());
 }
+
+TEST_F(DocNameListTest, InsertPutsAChosenNameAnywhere)
+{
+    TFileStorage root(path_, fmCreate);
+    {
+        TDocStreamList list(root, QStringLiteral("Keys\\NameList"));
+        list.AddNewName();
+        list.Insert(0, QStringLiteral("-42"));
+        list.Insert(2, QStringLiteral("7"));
+        EXPECT_EQ(list.Names(), QStringList({"-42", "NameList0", "7"}));
+        EXPECT_THROW(list.Insert(4, QStringLiteral("8")), EAppError);
+        EXPECT_THROW(list.Insert(-1, QStringLiteral("8")), EAppError);
+    }
+    // Stored at once, and the counter stays where the generated names left it.
+    TDocStreamList list(root, QStringLiteral("Keys\\NameList"));
+    EXPECT_EQ(list.Names(), QStringList({"-42", "NameList0", "7"}));
+    EXPECT_EQ(list.AddNewName(), QStringLiteral("NameList1"));
+}

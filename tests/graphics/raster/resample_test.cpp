@@ -254,3 +254,39 @@ TEST(Resample, ReductionsStayWithinOneLevel)
     EXPECT_EQ(Resampled(Grey({alternating}), 1, QRect(0, 0, 1000, 1), TResampleEdge::Repeat, TResampleFilter::Linear),
               (std::vector<int>{128}));
 }
+
+// Every window of a resampled image holds exactly the pixels of the whole result there, for
+// enlarging, reducing and nearest-neighbour sampling.
+TEST(Resample, WindowMatchesTheWholeResult)
+{
+    QImage source(37, 23, QImage::Format_BGR888);
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width() * 3; ++x)
+            source.scanLine(y)[x] = uchar((x * 37 + y * 91) % 251);
+    const struct {
+        QSize whole;
+        QRect window;
+        TResampleFilter filter;
+    } cases[] = {
+        {{300, 200}, {120, 40, 64, 33}, TResampleFilter::Linear},
+        {{300, 200}, {0, 0, 300, 1}, TResampleFilter::Linear},
+        {{300, 200}, {299, 199, 1, 1}, TResampleFilter::Linear},
+        {{11, 7}, {3, 2, 5, 4}, TResampleFilter::Linear},
+        {{300, 200}, {17, 5, 40, 90}, TResampleFilter::Cubic},
+        {{300, 200}, {17, 5, 40, 90}, TResampleFilter::Nearest},
+        {{37, 23}, {1, 1, 30, 20}, TResampleFilter::Linear},
+    };
+    for (const auto& c : cases) {
+        QImage whole(c.whole, QImage::Format_BGR888);
+        Resample(whole, source, c.filter);
+        QImage window;
+        ResampleWindow(window, source, c.whole, c.window, c.filter);
+        EXPECT_EQ(window, whole.copy(c.window)) << c.window.x() << "," << c.window.y();
+    }
+    // A window reaching beyond the whole size leaves the destination alone.
+    QImage untouched(2, 2, QImage::Format_BGR888);
+    untouched.fill(Qt::red);
+    ResampleWindow(untouched, source, QSize(10, 10), QRect(5, 5, 6, 2), TResampleFilter::Linear);
+    EXPECT_EQ(untouched.size(), QSize(2, 2));
+    EXPECT_EQ(untouched.pixelColor(0, 0), QColor(Qt::red));
+}
