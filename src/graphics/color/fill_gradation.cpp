@@ -46,8 +46,12 @@ void DrawResampled(TCanvas& canvas, const TRect& rect, const QImage& map)
         painter.restore();
         return;
     }
+    // On a 32-bit surface the map is resampled in 32 bits, so that drawing the result is a
+    // plain copy rather than a conversion of every pixel; the channels come out the same.
+    const QImage* surface = canvas.ReadableImage();
+    const QImage source = surface && surface->depth() == 32 ? map.convertToFormat(QImage::Format_RGB32) : map;
     thread_local QImage scratch;
-    ResampleWindow(scratch, map, device.size(), visible.translated(-device.topLeft()), TResampleFilter::Linear);
+    ResampleWindow(scratch, source, device.size(), visible.translated(-device.topLeft()), TResampleFilter::Linear);
     painter.save();
     painter.resetTransform();
     painter.drawImage(visible.topLeft(), scratch);

@@ -1,6 +1,7 @@
 #include "graphics/image_data/effector.h"
 
 #include "graphics/raster/progress_sink.h"
+#include "graphics/raster/result_image.h"
 
 int EffectPixelBytes(const QImage& image)
 {
@@ -27,10 +28,13 @@ void TGREffector::Run()
     const QRect rect = rect_.ToQRect();
     if (rect.isEmpty() || !source_->rect().contains(rect))
         return;
-    QImage out(rect.size(), source_->format());
+    QImage out = ResultImage(*destination_, *source_, rect.size(), source_->format());
     if (out.isNull())
         return; // no memory for the result: the destination keeps its content
-    out.fill(0);
+    // Every effect writes each colour byte; only the unused byte of 32-bit pixels needs its
+    // value beforehand.
+    if (out.depth() == 32)
+        out.fill(0);
     out.setDotsPerMeterX(source_->dotsPerMeterX());
     out.setDotsPerMeterY(source_->dotsPerMeterY());
     Execute(*source_, rect, out);

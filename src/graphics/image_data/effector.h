@@ -29,8 +29,8 @@ public:
     void Run();
 
 protected:
-    // Fills out (the rectangle's size and the source's format, new) from the source
-    // rectangle.
+    // Fills out (the rectangle's size and the source's format, new: only the unused byte of
+    // 32-bit pixels is set) from the source rectangle, writing every colour byte.
     virtual void Execute(const QImage& source, const QRect& rect, QImage& out) = 0;
 
     // Progress: the steps announced first, then one step, then the end; all do nothing

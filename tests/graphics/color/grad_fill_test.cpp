@@ -261,6 +261,15 @@ TEST(FillGradation, PrinterResamplesOnlyTheVisibleBand)
         FillGradation(canvas, TRect(0, 0, 300, 200), colors.data(), 2, false, 315, rgkSimple);
     }
     EXPECT_EQ(band, whole.copy(0, 50, 300, 50).convertToFormat(QImage::Format_RGB32));
+    // A 24-bit band gets the same pixels.
+    QImage band24(300, 50, QImage::Format_BGR888);
+    {
+        TMemoryCanvas canvas(band24);
+        canvas.SetPrinterCanvas(true);
+        canvas.SetViewportOrg(QPoint(0, -50));
+        FillGradation(canvas, TRect(0, 0, 300, 200), colors.data(), 2, false, 315, rgkSimple);
+    }
+    EXPECT_EQ(band24, whole.copy(0, 50, 300, 50));
 
     // A clip inside the band: pixels outside it stay.
     QImage clipped = Canvas(300, 200, qRgb(1, 2, 3));
