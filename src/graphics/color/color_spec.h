@@ -73,7 +73,7 @@ public:
     void Fill(TCanvas& canvas, const TRect& rect, bool invert = false) const;
     // A sample for pickers, history previews and panels: a grey and white checkerboard of 8
     // x 8 pixel squares under the fill; a tiled picture is shown reduced so that a tile
-    // takes 2/5 of the rectangle.
+    // takes at most 2/5 of the rectangle.
     void DrawSample(TCanvas& canvas, const TRect& rect) const;
     // A plain solid colour with the solid brush, which the canvas shows exactly.
     bool IsPureColor(const TCanvas& canvas) const;

@@ -2,6 +2,7 @@
 #include "core/canvas.h"
 #include "core/units.h"
 #include "graphics/color/color_spec.h"
+#include "graphics/color/device_area.h"
 #include "graphics/color/fill_gradation.h"
 #include "graphics/color/gradation_colors.h"
 #include "graphics/image_data/clip_filter.h"
@@ -41,15 +42,11 @@ Qt::BrushStyle QtBrushStyle(TBrushStyle style)
     return Qt::NoBrush;
 }
 
-// The logical area of the canvas that can show: its clip (or its device) mapped back through
-// the painter; empty when it cannot be told.
+// The logical area of the canvas that can show, mapped back through the painter; empty when
+// it cannot be told.
 QRectF VisibleLogicalArea(TCanvas& canvas)
 {
-    QRect device;
-    if (canvas.HasClip())
-        device = canvas.ClipRegion().boundingRect();
-    else if (const QPaintDevice* paintDevice = canvas.Device())
-        device = QRect(0, 0, paintDevice->width(), paintDevice->height());
+    const QRect device = VisibleDeviceArea(canvas);
     bool invertible = false;
     const QTransform toLogical = canvas.Painter().worldTransform().inverted(&invertible);
     if (device.isEmpty() || !invertible)
@@ -79,17 +76,6 @@ void DrawTiles(TCanvas& canvas, const TRect& rect, const TGraphic& graphic, bool
             graphic.Draw(canvas, TRect(int(left), int(top), int(left + w), int(top + h)));
         }
     }
-}
-
-// The logical rectangle in device pixels under the painter's transform.
-QRect DeviceRect(TCanvas& canvas, const TRect& rect)
-{
-    const QTransform transform = canvas.Painter().worldTransform();
-    const QPointF a = transform.map(QPointF(rect.Left, rect.Top));
-    const QPointF b = transform.map(QPointF(rect.Right, rect.Bottom));
-    return TRect(RoundHalfAway(a.x()), RoundHalfAway(a.y()), RoundHalfAway(b.x()), RoundHalfAway(b.y()))
-        .ToQRect()
-        .normalized();
 }
 
 } // namespace
@@ -136,7 +122,7 @@ void TColorSpec::FillSolid(TCanvas& canvas, const TRect& rect) const
 void TColorSpec::DrawSample(TCanvas& canvas, const TRect& rect) const
 {
     QPainter& painter = canvas.Painter();
-    const QRect device = DeviceRect(canvas, rect);
+    const QRect device = DeviceRectOf(canvas.Painter(), rect);
     painter.save();
     painter.resetTransform();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -160,12 +146,17 @@ void TColorSpec::DrawReducedTiles(TCanvas& canvas, const TRect& rect) const
 {
     const TPictureEx& tile = imageData_->ProcessedPicture();
     const TPictureEx& source = *imageData_->Picture();
-    // The scale that makes a tile 2/5 of the rectangle's width (landscape tiles) or height.
+    if (tile.Width() <= 0 || tile.Height() <= 0 || source.Width() <= 0 || source.Height() <= 0)
+        return;
+    // The scale that makes a tile 2/5 of the rectangle's width (landscape tiles) or height. A
+    // tile already smaller than that keeps its size: enlarging the whole picture for a small
+    // crop could need a huge bitmap.
     const bool landscape = tile.Width() > tile.Height();
-    const double scale = landscape ? 0.4 * RectWidth(rect) / tile.Width() : 0.4 * RectHeight(rect) / tile.Height();
-    const auto scaled = [scale](int length) { return std::max(1, RoundHalfAway(length * scale)); };
+    const double fit = landscape ? 0.4 * RectWidth(rect) / tile.Width() : 0.4 * RectHeight(rect) / tile.Height();
+    const double scale = std::min(fit, 1.0);
     if (!(scale > 0))
         return;
+    const auto scaled = [scale](int length) { return std::max(1, RoundHalfAway(length * scale)); };
 
     QImage reduced(scaled(source.Width()), scaled(source.Height()), QImage::Format_BGR888);
     Resample(reduced, FlattenOnWhite(source.Graphic()->ToImage()).convertToFormat(QImage::Format_BGR888),
@@ -175,10 +166,11 @@ void TColorSpec::DrawReducedTiles(TCanvas& canvas, const TRect& rect) const
     auto bitmap = std::make_unique<TSafetyBitmap>();
     bitmap->SetImage(reduced);
     copy.ImageData()->Picture()->SetGraphic(std::move(bitmap));
-    const TRect clip = imageData_->ClipFilter()->ClipRect();
-    copy.ImageData()->ClipFilter()->SetClipRect(
-        TRect(RoundHalfAway(clip.Left * scale), RoundHalfAway(clip.Top * scale), RoundHalfAway(clip.Right * scale),
-              RoundHalfAway(clip.Bottom * scale)));
+    // The crop as it applies to the picture, scaled alike.
+    const TRect clip = imageData_->ClipFilter()->EffectiveRect(source.Width(), source.Height());
+    copy.ImageData()->ClipFilter()->SetClipRect(TRect(RoundHalfAway(clip.Left * scale), RoundHalfAway(clip.Top * scale),
+                                                      RoundHalfAway(clip.Right * scale),
+                                                      RoundHalfAway(clip.Bottom * scale)));
     copy.Fill(canvas, rect);
 }
 

@@ -1,7 +1,7 @@
 #include "graphics/color/fill_gradation.h"
 
 #include "core/canvas.h"
-#include "core/units.h"
+#include "graphics/color/device_area.h"
 #include "graphics/color/grad_fill.h"
 #include "graphics/picture/graphic.h"
 #include "graphics/raster/resample.h"
@@ -12,34 +12,18 @@ namespace {
 // smoothly by the device (a huge rectangle on a high-resolution page).
 constexpr qint64 kMaxResampledPixels = qint64(4096) * 4096;
 
-// The device pixels of the rectangle that can show: inside the clip, or inside the device.
-QRect VisibleDevicePart(const TCanvas& canvas, const QRect& device)
-{
-    QRect bounds;
-    if (canvas.HasClip())
-        bounds = canvas.ClipRegion().boundingRect();
-    else if (const QPaintDevice* paintDevice = canvas.Device())
-        bounds = QRect(0, 0, paintDevice->width(), paintDevice->height());
-    return bounds.isEmpty() ? device : device.intersected(bounds);
-}
-
 // The map resampled to the rectangle's device size, only its visible part, drawn unscaled.
 // A canvas turned or sheared by its painter stretches the map smoothly instead.
 void DrawResampled(TCanvas& canvas, const TRect& rect, const QImage& map)
 {
     QPainter& painter = canvas.Painter();
-    const QTransform transform = painter.worldTransform();
-    const auto toDevice = [&transform](QPoint logical) {
-        const QPointF point = transform.map(QPointF(logical));
-        return QPoint(RoundHalfAway(point.x()), RoundHalfAway(point.y()));
-    };
-    const QPoint a = toDevice(rect.TopLeft());
-    const QPoint b = toDevice(rect.BottomRight());
-    const QRect device = TRect(a.x(), a.y(), b.x(), b.y()).ToQRect().normalized();
-    const QRect visible = VisibleDevicePart(canvas, device);
+    const QRect device = DeviceRectOf(painter, rect);
+    const QRect area = VisibleDeviceArea(canvas);
+    const QRect visible = area.isEmpty() ? device : device.intersected(area);
     if (visible.isEmpty())
         return;
-    if (transform.type() > QTransform::TxScale || qint64(visible.width()) * visible.height() > kMaxResampledPixels) {
+    if (painter.worldTransform().type() > QTransform::TxScale ||
+        qint64(visible.width()) * visible.height() > kMaxResampledPixels) {
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         DrawImageStretched(canvas, rect, map);

@@ -476,6 +476,26 @@ TEST(ColorSpec, SampleReducesATiledPicture)
     EXPECT_EQ(image.pixel(12, 2), qRgb(255, 0, 0));
 }
 
+TEST(ColorSpec, SampleNeverEnlargesThePicture)
+{
+    // A 2 x 2 crop of a 3000 x 3000 picture in a 48 x 48 sample would need the picture
+    // enlarged 9.6 times; the tile keeps its size instead.
+    QImage big(3000, 3000, QImage::Format_BGR888);
+    big.fill(QColor(0, 128, 0));
+    TColorSpec spec;
+    spec.SetKind(cskBitmap);
+    spec.SetTile(true);
+    spec.ImageData()->Picture()->SetGraphic(Bitmap(big));
+    spec.ImageData()->ClipFilter()->SetClipRect(TRect(10, 10, 12, 12));
+    QImage image = Canvas(48, 48);
+    {
+        TMemoryCanvas canvas(image);
+        spec.DrawSample(canvas, TRect(0, 0, 48, 48));
+    }
+    EXPECT_EQ(image.pixel(0, 0), qRgb(0, 128, 0));
+    EXPECT_EQ(image.pixel(47, 47), qRgb(0, 128, 0));
+}
+
 TEST(ColorSpec, PureColour)
 {
     TColorSpec spec;

@@ -306,3 +306,22 @@ TEST(FillGradation, InvertXorsAndNoColoursDrawNothing)
     }
     EXPECT_EQ(untouched, Canvas(16, 16, qRgb(9, 9, 9)));
 }
+
+TEST(FillGradation, HugeRectanglesOnAPrinterStayWithinReach)
+{
+    // A rectangle from a damaged document, enlarged ten times by the mapping: the part on the
+    // band is made and nothing overflows.
+    const std::vector<TColor> colors{0x0000FF, 0xFF0000};
+    QImage band = Canvas(40, 30, qRgb(1, 2, 3));
+    {
+        TMemoryCanvas canvas(band);
+        canvas.SetPrinterCanvas(true);
+        canvas.SetMapMode(TMapMode::Anisotropic);
+        canvas.SetWindowExt(QSize(1, 1));
+        canvas.SetViewportExt(QSize(10, 10));
+        FillGradation(canvas, TRect(INT_MIN / 2, INT_MIN / 2, INT_MAX / 2, INT_MAX / 2), colors.data(), 2, false, 270,
+                      rgkSimple);
+    }
+    EXPECT_NE(band.pixel(0, 0), qRgb(1, 2, 3));
+    EXPECT_NE(band.pixel(39, 29), qRgb(1, 2, 3));
+}
