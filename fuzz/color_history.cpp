@@ -1,8 +1,8 @@
 // Fuzz target: a colour history file: its entry count, an entry, a preview, and adding an
 // entry, which rewrites the file.
 #include "core/error.h"
-#include "graphics/color/color_spec.h"
-#include "graphics/color/color_spec_history.h"
+#include "graphics/color/color_fill.h"
+#include "graphics/color/color_fill_history.h"
 #include "graphics/picture/picture_ex.h"
 #include "graphics/picture/picture_limits.h"
 

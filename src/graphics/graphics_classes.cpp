@@ -1,9 +1,9 @@
 #include "graphics/graphics_classes.h"
 
 #include "core/stream/class_registry.h"
-#include "graphics/color/color_spec.h"
-#include "graphics/color/color_spec_history.h"
-#include "graphics/color/color_spec_wrapper.h"
+#include "graphics/color/color_fill.h"
+#include "graphics/color/color_fill_history.h"
+#include "graphics/color/color_fill_wrapper.h"
 #include "graphics/color/gradation_colors.h"
 #include "graphics/image_data/clip_filter.h"
 #include "graphics/image_data/effect_filters.h"

@@ -2,8 +2,8 @@
 
 #include "core/memory_canvas.h"
 #include "core/stream/component_stream.h"
-#include "graphics/color/color_spec.h"
-#include "graphics/color/color_spec_wrapper.h"
+#include "graphics/color/color_fill.h"
+#include "graphics/color/color_fill_wrapper.h"
 #include "graphics/image_data/image_data.h"
 #include "graphics/picture/encoded_image.h"
 #include "graphics/picture/picture_data.h"

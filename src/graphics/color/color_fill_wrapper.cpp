@@ -1,6 +1,6 @@
-#include "graphics/color/color_spec_wrapper.h"
+#include "graphics/color/color_fill_wrapper.h"
 
-#include "graphics/color/color_spec.h"
+#include "graphics/color/color_fill.h"
 
 LR_DEFINE_CLASS(TColorSpecWrapper, TComponent, LR_CREATABLE(TColorSpecWrapper),
     prop::Object("ColorSpec", &Self::ColorSpec))

@@ -1,7 +1,7 @@
 // Painting a colour specification: its fill, its sample and whether it is a pure colour.
 #include "core/canvas.h"
 #include "core/units.h"
-#include "graphics/color/color_spec.h"
+#include "graphics/color/color_fill.h"
 #include "graphics/color/device_area.h"
 #include "graphics/color/fill_gradation.h"
 #include "graphics/color/gradation_colors.h"

@@ -3,7 +3,7 @@
 // in a compound file ("$(ColorSpecHistory)"):
 //   ColorSpec\NameList   the name list of the entries, index 0 the newest; each name is the
 //                        entry's key (history_key.h)
-//   ColorSpec\<name>     the specification, a component stream of a TColorSpecWrapper under
+//   ColorSpec\<name>     the fill, a component stream of a TColorSpecWrapper under
 //                        the resource name "TColorSpecWrapper"
 //   Preview\<name>       its 48 x 48 sample as a PNG image in the picture stream form
 // Each operation opens the file and closes it again. Changes are made in a working copy that
@@ -28,13 +28,13 @@ public:
     QString Filename() const { return filename_; }
     void SetFilename(const QString& filename) { filename_ = filename; }
 
-    // Puts the specification at the front: an entry with its key moves there, otherwise a
+    // Puts the fill at the front: an entry with its key moves there, otherwise a
     // new entry is made (the file and its folder are created when missing). Then the oldest
     // entries beyond the limit are dropped.
     void AddToHistory(const TColorSpec& spec);
-    // Removes entry index with its specification and preview.
+    // Removes entry index with its fill and preview.
     void DeleteEntry(int index);
-    // Reads entry index into the specification; it is left as it was when reading fails.
+    // Reads entry index into the fill; it is left as it was when reading fails.
     void LoadFromHistory(int index, TColorSpec& spec) const;
     // The preview of entry index; any failure leaves the picture empty.
     void LoadPreview(int index, TPictureEx& picture) const;

@@ -4,8 +4,8 @@
 #include "core/error.h"
 #include "core/memory_canvas.h"
 #include "core/stream/component_stream.h"
-#include "graphics/color/color_spec.h"
-#include "graphics/color/color_spec_wrapper.h"
+#include "graphics/color/color_fill.h"
+#include "graphics/color/color_fill_wrapper.h"
 #include "graphics/graphics_classes.h"
 #include "graphics/picture/picture_limits.h"
 

@@ -1,4 +1,4 @@
-#include "graphics/color/color_spec_history.h"
+#include "graphics/color/color_fill_history.h"
 
 #include "core/error.h"
 #include "core/frame/macro_string.h"
@@ -7,8 +7,8 @@
 #include "core/storage/file_storage.h"
 #include "core/storage/temporary_storage.h"
 #include "core/stream/component_stream.h"
-#include "graphics/color/color_spec.h"
-#include "graphics/color/color_spec_wrapper.h"
+#include "graphics/color/color_fill.h"
+#include "graphics/color/color_fill_wrapper.h"
 #include "graphics/color/history_key.h"
 #include "graphics/picture/graphic.h"
 #include "graphics/picture/picture_ex.h"

@@ -3,8 +3,8 @@
 #include "core/frame/settings.h"
 #include "core/storage/doc_name_list.h"
 #include "core/storage/file_storage.h"
-#include "graphics/color/color_spec.h"
-#include "graphics/color/color_spec_history.h"
+#include "graphics/color/color_fill.h"
+#include "graphics/color/color_fill_history.h"
 #include "graphics/color/gradation_colors.h"
 #include "graphics/color/history_key.h"
 #include "graphics/image_data/image_data.h"
@@ -202,7 +202,7 @@ TEST_F(ColorSpecHistoryTest, EntriesKeepTheWholeSpecification)
     EXPECT_EQ(back.ImageData()->Picture()->Width(), 5);
     EXPECT_EQ(back.ImageData()->TransparentColor(), 0x0000FF);
     EXPECT_EQ(back.Color(), clBlack);
-    // A failed read leaves the specification as it was.
+    // A failed read leaves the fill as it was.
     back.SetColor(0x777777);
     EXPECT_THROW(history_.LoadFromHistory(1, back), EAppError);
     EXPECT_EQ(back.Color(), 0x777777);

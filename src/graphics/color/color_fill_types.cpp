@@ -1,4 +1,4 @@
-#include "graphics/color/color_spec_types.h"
+#include "graphics/color/color_fill_types.h"
 
 #include <array>
 

@@ -1,13 +1,13 @@
 #pragma once
 // TColorSpec: how a filled area of a label is painted: a solid colour with a brush pattern,
 // a picture (stretched or tiled, with the crop and filters of its image data), or a gradient
-// of several colours in one of seven kinds. Every change of the specification, its image
+// of several colours in one of seven kinds. Every change of the fill, its image
 // data or its gradient colours is announced once through its change notifier.
 #include "core/color_type.h"
 #include "core/notify.h"
 #include "core/persistent.h"
 #include "core/rect.h"
-#include "graphics/color/color_spec_types.h"
+#include "graphics/color/color_fill_types.h"
 
 #include <functional>
 #include <memory>
@@ -68,7 +68,7 @@ public:
     void SetOnChange(std::function<void(TColorSpec* sender)> onChange) { onChange_ = std::move(onChange); }
 
     // --- painting -------------------------------------------------------------------------
-    // Paints the specification into the logical rectangle (XORed onto the canvas with
+    // Paints the fill into the logical rectangle (XORed onto the canvas with
     // invert). The canvas's font, pen, brush and copy mode are kept.
     void Fill(TCanvas& canvas, const TRect& rect, bool invert = false) const;
     // A sample for pickers, history previews and panels: a grey and white checkerboard of 8
@@ -78,7 +78,7 @@ public:
     // A plain solid colour with the solid brush, which the canvas shows exactly.
     bool IsPureColor(const TCanvas& canvas) const;
 
-    // From another specification, inside one change bracket: Kind, Color, Style, the image
+    // From another fill, inside one change bracket: Kind, Color, Style, the image
     // data, Tile, TileShift, then the gradient settings only when the resulting kind is a
     // gradation.
     void Assign(const TPersistent& source) override;

@@ -1,4 +1,4 @@
-#include "graphics/color/color_spec.h"
+#include "graphics/color/color_fill.h"
 
 #include "graphics/color/gradation_colors.h"
 #include "graphics/color/legacy_bitmap.h"
