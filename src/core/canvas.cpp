@@ -31,7 +31,8 @@ TCanvas::TCanvas(QPaintDevice* device)
     painter_->setFont(font_);
 }
 
-TCanvas::TCanvas(QPainter* painter) : painter_(painter), fontResolution_(DeviceResolution(painter->device()))
+TCanvas::TCanvas(QPainter* painter)
+    : painter_(painter), deviceBase_(painter->worldTransform()), fontResolution_(DeviceResolution(painter->device()))
 {
     font_ = painter_->font();
     if (font_.pixelSize() <= 0)
@@ -109,7 +110,7 @@ QTransform TCanvas::Mapping() const
 
 void TCanvas::ApplyTransform()
 {
-    painter_->setWorldTransform(Mapping());
+    painter_->setWorldTransform(Mapping() * deviceBase_);
 }
 
 void TCanvas::SetFont(const QFont& font)
@@ -134,7 +135,7 @@ void TCanvas::SetFontPointSize(int points)
 void TCanvas::SetClipRegion(const std::optional<QRegion>& deviceRegion)
 {
     clip_ = deviceRegion;
-    painter_->setWorldTransform(QTransform());
+    painter_->setWorldTransform(deviceBase_);
     if (clip_)
         painter_->setClipRegion(*clip_);
     else

@@ -27,7 +27,8 @@ public:
     // A canvas with its own painter on the device.
     explicit TCanvas(QPaintDevice* device);
     // A canvas over a painter that is already active (for example in a widget's paint
-    // event); the painter stays the caller's.
+    // event); the painter stays the caller's. The painter's transform at that moment
+    // defines the canvas's device pixels (a widget may have moved its origin).
     explicit TCanvas(QPainter* painter);
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
@@ -88,6 +89,7 @@ private:
 
     std::unique_ptr<QPainter> ownPainter_;
     QPainter* painter_;
+    QTransform deviceBase_;
     TMapMode mapMode_ = TMapMode::Text;
     QPoint windowOrg_;
     QSize windowExt_{1, 1};

@@ -123,3 +123,20 @@ TEST(Canvas, ResolutionAndPrinterQueries)
     EXPECT_EQ(DeviceDPI(band), 360);
     EXPECT_TRUE(IsPrinterCanvas(band));
 }
+
+TEST(Canvas, BorrowedPainterKeepsItsOriginAsDeviceOrigin)
+{
+    QImage image = CreateBitmap({50, 50}, QImage::Format_RGB32, 96);
+    QPainter painter(&image);
+    painter.translate(10, 20);
+    TCanvas canvas(&painter);
+    TScaler(100, 96).ApplyMapping(canvas, 96);
+    ResetToPixels(canvas);
+    canvas.SetClipRegion(QRegion(0, 0, 2, 2));
+    canvas.Painter().fillRect(QRect(0, 0, 5, 5), Qt::black);
+    painter.end();
+    EXPECT_EQ(image.pixelColor(10, 20), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(11, 21), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(12, 22), QColor(Qt::white)); // clipped, in the canvas's device pixels
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
+}

@@ -84,8 +84,8 @@ void TSheetView::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), palette().color(QPalette::Mid));
     if (site_.LogWidth() <= 0)
         return;
+    painter.translate(SiteOrigin());
     TCanvas canvas(&painter);
-    canvas.SetViewportOrg(SiteOrigin());
     site_.Paint(canvas);
 }
 
