@@ -9,7 +9,6 @@
 #include "graphics/graphics_classes.h"
 #include "graphics/picture/picture_limits.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
 #include <cstdint>
 
@@ -24,12 +23,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
-    QBuffer buffer;
-    buffer.setData(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    buffer.open(QIODevice::ReadOnly);
     TColorSpecWrapper wrapper;
     try {
-        ReadComponent(buffer, wrapper);
+        ReadComponentBytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), wrapper);
     } catch (const EAppError&) {
         return 0;
     }

@@ -11,7 +11,6 @@
 #include "core/error.h"
 #include "core/stream/component_stream.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <cstdint>
 #include <sys/mman.h>
@@ -34,10 +33,7 @@ void Exercise(const TPaperInfo& paper)
 
 void ReadPaper(const QByteArray& bytes)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    std::unique_ptr<TComponent> component = ReadComponent(buffer);
+    std::unique_ptr<TComponent> component = ReadComponentBytes(bytes);
     if (const auto* paper = dynamic_cast<const TPaperInfo*>(component.get()))
         Exercise(*paper);
 }

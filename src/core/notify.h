@@ -120,6 +120,15 @@ public:
     void BeginUpdate();
     void EndUpdate();
     void Changed();
+    // Stores value into field and announces the change, only when the value differs.
+    template <class T>
+    void Store(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Changed();
+    }
 
     int UpdateCount() const { return updateCount_; }
     void SetOnChange(std::function<void(TChangeNotify*)> onChange) { onChange_ = std::move(onChange); }

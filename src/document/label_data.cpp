@@ -58,12 +58,6 @@ constexpr qint64 kMaxDesignBytes = 512LL * 1024 * 1024;
 // How many numbered names AddSheet tries.
 constexpr int kMaxSheetNameTries = 1001;
 
-QByteArray ReadAll(QIODevice& device)
-{
-    device.seek(0);
-    return device.readAll();
-}
-
 bool IsCompressed(QIODevice& stream)
 {
     stream.seek(0);
@@ -161,10 +155,7 @@ void TLabelData::LoadFromFile(const QString& path)
             throw EAppError(kNotOurData);
         if (storage->StreamExists(kDataInfo)) {
             TDocStream stream(*storage, fmOpenRead, kDataInfo);
-            QBuffer buffer;
-            buffer.setData(ReadAll(stream));
-            buffer.open(QIODevice::ReadOnly);
-            ReadComponentRes(buffer, info);
+            ReadComponentResBytes(ReadWholeStream(stream), info);
         }
         info.SetCurrentSheetNo(std::clamp(info.CurrentSheetNo(), 0, sheets.Count() - 1));
     }
@@ -513,7 +504,7 @@ std::unique_ptr<QIODevice> TLabelData::DesignStream(int face, bool create, bool 
     if (!expand || !IsCompressed(*stream))
         return stream;
     auto expanded = std::make_unique<QBuffer>();
-    expanded->setData(ExpandContainerBytes(ReadAll(*stream), kMaxDesignBytes, kNotOurData));
+    expanded->setData(ExpandContainerBytes(ReadWholeStream(*stream), kMaxDesignBytes, kNotOurData));
     expanded->open(QIODevice::ReadOnly);
     return expanded;
 }
@@ -602,7 +593,7 @@ void TLabelData::CompressDesign(int face)
         const std::unique_ptr<QIODevice> stream = DesignStream(face, false, false);
         if (!stream || stream->size() == 0 || IsCompressed(*stream))
             return;
-        bytes = ReadAll(*stream);
+        bytes = ReadWholeStream(*stream);
     }
     const QByteArray compressed = CompressToContainer(bytes, TCompressionLevel::Max);
     const std::unique_ptr<QIODevice> stream = DesignStream(face, true, false);
@@ -652,7 +643,7 @@ QImage TLabelData::GetPreview(int face)
     const int preview = DesignIndex(face);
     if (!previews.StreamExists(preview))
         return {};
-    return DecodePreview(ReadAll(*previews.OpenStream(preview, fmOpenRead)));
+    return DecodePreview(ReadWholeStream(*previews.OpenStream(preview, fmOpenRead)));
 }
 
 void TLabelData::DeletePreview(int face)
@@ -673,7 +664,7 @@ QImage TLabelData::ReadPreviewFromFile(const QString& path, int sheet, int face)
         TDocNameList previews(file, sheets.EntryPath(sheet) + QLatin1Char('\\') + kPreviewList);
         if (!previews.StreamExists(face))
             return {};
-        return DecodePreview(ReadAll(*previews.OpenStream(face, fmOpenRead)));
+        return DecodePreview(ReadWholeStream(*previews.OpenStream(face, fmOpenRead)));
     } catch (const std::exception&) {
         return {};
     }

@@ -5,26 +5,10 @@
 
 namespace cataloguetest {
 
-QByteArray Streamed(const TComponent& component)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    WriteComponent(buffer, component);
-    return buffer.data();
-}
-
-std::unique_ptr<TComponent> Unstreamed(const QByteArray& bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return ReadComponent(buffer);
-}
-
 QString ReadFailure(const QByteArray& bytes)
 {
     try {
-        Unstreamed(bytes);
+        ReadComponentBytes(bytes);
     } catch (const EAppError& error) {
         return error.Message();
     }

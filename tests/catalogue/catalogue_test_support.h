@@ -1,8 +1,9 @@
 #pragma once
-// Helpers of the catalogue tests: streaming components to bytes and back, hand-made
-// component records, and papers built in a few lines.
+// Helpers of the catalogue tests: typed reading of component bytes, hand-made component
+// records, and papers built in a few lines.
 #include "catalogue/paper/free_paper_info.h"
 #include "catalogue/paper/matrix_paper_info.h"
+#include "core/stream/component_stream.h"
 #include "core/stream/writer.h"
 
 #include <QBuffer>
@@ -11,14 +12,11 @@
 
 namespace cataloguetest {
 
-// The component stream of a component (no resource header).
-QByteArray Streamed(const TComponent& component);
-// A component read back from a stream through the class registry.
-std::unique_ptr<TComponent> Unstreamed(const QByteArray& bytes);
+// A component read back from a stream through the class registry, when it is a T.
 template <class T>
 std::unique_ptr<T> UnstreamedAs(const QByteArray& bytes)
 {
-    std::unique_ptr<TComponent> component = Unstreamed(bytes);
+    std::unique_ptr<TComponent> component = ReadComponentBytes(bytes);
     auto* object = dynamic_cast<T*>(component.get());
     if (!object)
         return nullptr;

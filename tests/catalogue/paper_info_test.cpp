@@ -22,7 +22,7 @@ QByteArray MatrixWithHole(int width, int height)
     auto paper = MatrixPaper(2100, 2970, fsDoughnut);
     paper->SetCutCenterWidth(width);
     paper->SetCutCenterHeight(height);
-    return Streamed(*paper);
+    return ComponentBytes(*paper);
 }
 
 // A free paper with one face item whose hole has the given size.
@@ -31,7 +31,7 @@ QByteArray FreeWithHole(int width, int height)
     auto paper = FreePaper(2100, 2970, {{100, 100, 1300, 1300}}, fsDoughnut);
     paper->Faces()->Face(0)->SetCutCenterWidth(width);
     paper->Faces()->Face(0)->SetCutCenterHeight(height);
-    return Streamed(*paper);
+    return ComponentBytes(*paper);
 }
 
 // A free paper record with one face item whose properties `item` writes.
@@ -144,7 +144,7 @@ TEST_F(PaperInfo, LandscapeIsReadBeforeTheSheetSize)
 {
     auto paper = MatrixPaper(2100, 2970);
     paper->SetLandscape(true);
-    auto read = UnstreamedAs<TMatrixPaperInfo>(Streamed(*paper));
+    auto read = UnstreamedAs<TMatrixPaperInfo>(ComponentBytes(*paper));
     ASSERT_TRUE(read);
     EXPECT_TRUE(read->Landscape());
     EXPECT_EQ(read->PortraitWidth(), 2100);
@@ -204,7 +204,7 @@ TEST_F(PaperInfo, LegacyFaceTypeBecomesShapeAndPurpose)
         EXPECT_EQ(paper->FaceShape(0), fsDoughnut);
         EXPECT_EQ(paper->FacePurpose(0), QStringLiteral("CD"));
         // The face type is never written back.
-        EXPECT_FALSE(HasProperty(Streamed(*paper), "FaceType"));
+        EXPECT_FALSE(HasProperty(ComponentBytes(*paper), "FaceType"));
     }
 }
 
@@ -212,9 +212,9 @@ TEST_F(PaperInfo, PurposeListIsWrittenOnlyForTheDatabase)
 {
     auto paper = MatrixPaper(2100, 2970);
     paper->PurposeList()->SetDefault();
-    EXPECT_FALSE(HasProperty(Streamed(*paper), "PurposeList"));
+    EXPECT_FALSE(HasProperty(ComponentBytes(*paper), "PurposeList"));
     paper->SetStoresPurposeList(true);
-    const QByteArray stream = Streamed(*paper);
+    const QByteArray stream = ComponentBytes(*paper);
     EXPECT_TRUE(HasProperty(stream, "PurposeList"));
     auto read = UnstreamedAs<TPaperInfo>(stream);
     ASSERT_EQ(read->PurposeList()->Count(), 5);
@@ -230,7 +230,7 @@ TEST_F(PaperInfo, ValidatorFiltersListsAndTranslatesPurposes)
     paper->SetStoresPurposeList(true);
     paper->PurposeList()->AddPurpose(QStringLiteral("MO"), QStringLiteral("MO"), 0);
     paper->PurposeList()->AddPurpose(QStringLiteral("CD"), QStringLiteral("CD"), 0);
-    const QByteArray stream = Streamed(*paper);
+    const QByteArray stream = ComponentBytes(*paper);
 
     // Without a validator, nothing is filtered or translated.
     EXPECT_EQ(UnstreamedAs<TPaperInfo>(stream)->PurposeList()->Count(), 2);
@@ -304,12 +304,12 @@ TEST_F(PaperInfo, AssignAndCloneCopyEveryPart)
     matrix->SetCutCenterWidth(200);
     matrix->PurposeList()->SetDefault();
     const std::unique_ptr<TPaperInfo> copy = matrix->Clone();
-    EXPECT_EQ(Streamed(*copy), Streamed(*matrix));
+    EXPECT_EQ(ComponentBytes(*copy), ComponentBytes(*matrix));
     EXPECT_EQ(copy->PurposeList()->Count(), 5);
 
     auto freePaper = FreePaper(1000, 1000, {{1, 2, 3, 4}, {5, 6, 7, 8}}, fsEllipse, 3);
     const std::unique_ptr<TPaperInfo> freeCopy = freePaper->Clone();
-    EXPECT_EQ(Streamed(*freeCopy), Streamed(*freePaper));
+    EXPECT_EQ(ComponentBytes(*freeCopy), ComponentBytes(*freePaper));
 
     // Across the kinds only the common part is copied.
     TFreePaperInfo common;
@@ -365,13 +365,13 @@ TEST_F(PaperInfo, ReadingRefusesGeometryOutsideTheBounds)
     listed->SetStoresPurposeList(true);
     for (int i = 0; i <= kMaxPurposes; ++i)
         listed->PurposeList()->AddPurpose(QString::number(i), {}, 0);
-    EXPECT_EQ(ReadFailure(Streamed(*listed)), invalid);
+    EXPECT_EQ(ReadFailure(ComponentBytes(*listed)), invalid);
 
     // Too many face items.
     auto crowded = FreePaper(1000, 1000, std::vector<TRect>(1001, TRect(0, 0, 1, 1)));
-    EXPECT_EQ(ReadFailure(Streamed(*crowded)), invalid);
+    EXPECT_EQ(ReadFailure(ComponentBytes(*crowded)), invalid);
     crowded->Faces()->Delete(0);
-    EXPECT_EQ(ReadFailure(Streamed(*crowded)), QString());
+    EXPECT_EQ(ReadFailure(ComponentBytes(*crowded)), QString());
 }
 
 TEST_F(PaperInfo, PurposeListMergeAndLookUp)
@@ -406,16 +406,13 @@ TEST_F(PaperInfo, PurposeCatalogueStreamsAsTheListProperty)
     TPLStreamer streamer;
     streamer.List()->SetDefault();
     streamer.List()->AddPurpose(QStringLiteral("FD"), QStringLiteral("FD"), 0);
-    const QByteArray stream = Streamed(streamer);
+    const QByteArray stream = ComponentBytes(streamer);
     EXPECT_TRUE(HasProperty(stream, "List"));
 
     const TObsoletePurposeValidator validator;
     const TPurposeValidatorScope installed(validator);
     TPLStreamer read;
-    QBuffer buffer;
-    buffer.setData(stream);
-    buffer.open(QIODevice::ReadOnly);
-    ReadComponent(buffer, read);
+    ReadComponentBytes(stream, read);
     EXPECT_EQ(read.List()->Count(), 5);
     EXPECT_EQ(read.List()->IndexOf(QStringLiteral("FD")), -1);
 }

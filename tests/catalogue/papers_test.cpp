@@ -435,9 +435,9 @@ TEST_F(Papers, DamagedPaperStreamsAreRefused)
         QString error;
     };
     TPaperUpdate update;
-    const QByteArray paper = Streamed(*Named(QStringLiteral("A")));
+    const QByteArray paper = ComponentBytes(*Named(QStringLiteral("A")));
     const Case cases[] = {
-        {"not a paper", Streamed(update), QStringLiteral("クラス TPaperUpdate が見つかりません")},
+        {"not a paper", ComponentBytes(update), QStringLiteral("クラス TPaperUpdate が見つかりません")},
         {"cut short", paper.left(paper.size() - 3), QStringLiteral("ストリームからの読み込みエラー")},
         {"no signature", QByteArray("XXXX") + paper.mid(4), QStringLiteral("不正なストリーム フォーマット")},
         {"bad geometry", Record("TMatrixPaperInfo", [](TWriter& writer) {

@@ -2,7 +2,6 @@
 #include "core/stream/component_stream.h"
 #include "support/test_support.h"
 
-#include <QBuffer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -33,13 +32,10 @@ TEST(ProductInfo, GuidIsStoredInItsWindowsByteOrder)
 {
     TProductInfo record;
     record.SetGuid(QUuid(QStringLiteral("{00112233-4455-6677-8899-aabbccddeeff}")));
-    QBuffer buffer;
-    buffer.open(QIODevice::ReadWrite);
-    WriteComponentRes(buffer, QStringLiteral("ProductInfo"), record);
-    EXPECT_TRUE(buffer.data().contains(QByteArray::fromHex("0a10000000" "33221100" "5544" "7766" "8899aabbccddeeff")));
-    buffer.seek(0);
+    const QByteArray bytes = ComponentResBytes(QStringLiteral("ProductInfo"), record);
+    EXPECT_TRUE(bytes.contains(QByteArray::fromHex("0a10000000" "33221100" "5544" "7766" "8899aabbccddeeff")));
     TProductInfo copy;
-    ReadComponentRes(buffer, copy);
+    ReadComponentResBytes(bytes, copy);
     EXPECT_EQ(copy.Guid(), record.Guid());
 }
 

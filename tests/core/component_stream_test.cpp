@@ -24,14 +24,6 @@ QByteArray LE(std::uint64_t value, int size)
     return bytes;
 }
 
-QByteArray Streamed(const TComponent& component)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    WriteComponent(buffer, component);
-    return buffer.data();
-}
-
 // Reads a stream, expecting the given error text.
 QString ReadError(const QByteArray& bytes, bool resource = false)
 {
@@ -105,13 +97,13 @@ TEST_F(ComponentStream, WritingRules)
     for (const Case& c : cases) {
         TSampleComponent component;
         c.set(component);
-        EXPECT_TRUE(Streamed(component).contains(c.expected)) << c.what << ": " << Streamed(component).toHex().constData();
+        EXPECT_TRUE(ComponentBytes(component).contains(c.expected)) << c.what << ": " << ComponentBytes(component).toHex().constData();
     }
 }
 
 TEST_F(ComponentStream, DefaultsAndEmptyValuesAreNotWritten)
 {
-    const QByteArray bytes = Streamed(TSampleComponent());
+    const QByteArray bytes = ComponentBytes(TSampleComponent());
     for (const char* name : {"Number", "Big", "Text", "Wide", "Ratio", "Shape", "Shapes", "Letter", "Flag", "Font.",
                              "Lines.Strings", "Link", "Blob"})
         EXPECT_FALSE(bytes.contains(Short(name))) << name;
@@ -122,7 +114,7 @@ TEST_F(ComponentStream, DefaultsAndEmptyValuesAreNotWritten)
 TEST_F(ComponentStream, RectangleObjectsBeginWithTagThenGeometry)
 {
     TSampleRect rect({10, 20, 40, 60});
-    QByteArray bytes = Streamed(rect);
+    QByteArray bytes = ComponentBytes(rect);
     const QByteArray geometry = Short("Left") + "\x02\x0a" + Short("Top") + "\x02\x14" + Short("Width") + "\x02\x1e" +
                                 Short("Height") + "\x02\x28";
     EXPECT_TRUE(bytes.startsWith(QByteArray("TPF0") + Short("TSampleRect") + '\0' + geometry)) << bytes.toHex().constData();
@@ -131,7 +123,7 @@ TEST_F(ComponentStream, RectangleObjectsBeginWithTagThenGeometry)
     EXPECT_TRUE(bytes.contains(Short("DontPrint") + "\x08"));
     rect.SetBlendRatio(99);
     rect.SetTag(7);
-    bytes = Streamed(rect);
+    bytes = ComponentBytes(rect);
     EXPECT_TRUE(bytes.contains(Short("BlendRatio") + "\x02\x63"));
     EXPECT_TRUE(bytes.startsWith(QByteArray("TPF0") + Short("TSampleRect") + '\0' + Short("Tag") + "\x02\x07" + Short("Left")));
 }
@@ -216,7 +208,7 @@ TEST_F(ComponentStream, ResourceHeader)
     const QByteArray header = QByteArray("\xff\x0a\x00LABELDATA\x00\x30\x10", 15);
     ASSERT_TRUE(bytes.startsWith(header));
     EXPECT_EQ(bytes.mid(15, 4), LE(bytes.size() - 19, 4));
-    EXPECT_EQ(bytes.mid(19), Streamed(component));
+    EXPECT_EQ(bytes.mid(19), ComponentBytes(component));
 
     QBuffer longName;
     longName.open(QIODevice::WriteOnly);
@@ -226,7 +218,7 @@ TEST_F(ComponentStream, ResourceHeader)
 
 TEST_F(ComponentStream, FormatErrors)
 {
-    const QByteArray record = Streamed(TSampleComponent());
+    const QByteArray record = ComponentBytes(TSampleComponent());
     const QByteArray body = record.mid(4 + 1 + 16 + 1); // after signature, class and name
     struct Case {
         const char* what;

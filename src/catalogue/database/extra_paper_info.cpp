@@ -2,7 +2,6 @@
 
 #include "core/stream/component_stream.h"
 
-#include <QBuffer>
 #include <QtEndian>
 
 LR_DEFINE_CLASS(TExtraPaperInfo, TComponent, LR_ABSTRACT,
@@ -16,18 +15,6 @@ LR_DEFINE_CLASS(TExPaperInfo, TExtraPaperInfo, LR_CREATABLE(TExPaperInfo),
 LR_DEFINE_CLASS(TImagePaperInfo, TExtraPaperInfo, LR_CREATABLE(TImagePaperInfo),
     prop::Boolean("SeparatelyDesign", &Self::SeparatelyDesign, &Self::SetSeparatelyDesign),
     prop::Integer("LabelCount", &Self::LabelCount, &Self::SetLabelCount))
-
-namespace {
-
-QByteArray ComponentBytes(const TComponent& component)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    WriteComponent(buffer, component);
-    return buffer.data();
-}
-
-} // namespace
 
 // --- TExtraPaperInfo ------------------------------------------------------------------------------
 

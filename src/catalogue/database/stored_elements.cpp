@@ -10,15 +10,6 @@
 #include "platform/shift_jis.h"
 
 #include <QBuffer>
-#include <algorithm>
-
-namespace {
-
-// Streams are read whole before they are parsed: the component reader then checks lengths
-// against bytes that are really there, not against a size the directory claims.
-constexpr qint64 kReadChunk = 64 * 1024;
-
-} // namespace
 
 std::unique_ptr<TComponent> ReadStoredComponent(TDocStorage& storage, const QString& path, const TClassInfo& base)
 {
@@ -37,10 +28,7 @@ std::unique_ptr<TComponent> ReadStoredComponent(TDocStorage& storage, const QStr
 
 void ReadStoredComponent(TDocStorage& storage, const QString& path, TComponent& instance)
 {
-    QBuffer stream;
-    stream.setData(ReadStoredBytes(storage, path));
-    stream.open(QIODevice::ReadOnly);
-    ReadComponent(stream, instance);
+    ReadComponentBytes(ReadStoredBytes(storage, path), instance);
 }
 
 void WriteStoredComponent(TDocStorage& storage, const QString& path, const TComponent& component)
@@ -70,18 +58,7 @@ void WriteStoredLines(TDocStorage& storage, const QString& path, const QStringLi
 QByteArray ReadStoredBytes(TDocStorage& storage, const QString& path)
 {
     TDocStream stream(storage, fmOpenRead, path);
-    const qint64 size = stream.size();
-    // The directory may claim more than the file holds: memory grows only with what the
-    // reads really deliver.
-    QByteArray bytes;
-    while (bytes.size() < size) {
-        const qint64 chunk = std::min(kReadChunk, size - bytes.size());
-        const qsizetype at = bytes.size();
-        bytes.resize(at + chunk);
-        if (stream.Read(bytes.data() + at, chunk) != chunk)
-            TReader::FailReadError();
-    }
-    return bytes;
+    return ReadWholeStream(stream);
 }
 
 void WriteStoredBytes(TDocStorage& storage, const QString& path, const QByteArray& bytes)

@@ -33,9 +33,7 @@ TDocNameList::~TDocNameList() = default;
 
 void TDocNameList::Load()
 {
-    QByteArray bytes(stream_->size(), Qt::Uninitialized);
-    stream_->seek(0);
-    bytes.truncate(stream_->Read(bytes.data(), bytes.size()));
+    const QByteArray bytes = ReadWholeStream(*stream_);
     if (bytes.size() < 4)
         throw EAppError(QStringLiteral("名前リスト「%1」の形式が正しくありません。").arg(listName_));
     const auto* counter = reinterpret_cast<const uchar*>(bytes.constData());

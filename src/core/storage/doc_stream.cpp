@@ -4,10 +4,16 @@
 #include "core/storage/storage_call.h"
 #include "core/storage/storage_modes.h"
 #include "core/storage/storage_path.h"
+#include "core/stream/reader.h"
 #include "platform/cfb/cfb_errors.h"
 #include "platform/platform_error.h"
 
+#include <algorithm>
+
 namespace {
+
+// Whole streams are read in pieces of this size.
+constexpr qint64 kReadChunk = 64 * 1024;
 
 QIODevice::OpenMode DeviceMode(int mode)
 {
@@ -109,4 +115,20 @@ qint64 TDocStream::writeData(const char* data, qint64 size)
         setErrorString(error.Message());
     }
     return -1;
+}
+
+QByteArray ReadWholeStream(QIODevice& device)
+{
+    const qint64 size = device.size();
+    if (!device.seek(0))
+        TReader::FailReadError();
+    QByteArray bytes;
+    while (bytes.size() < size) {
+        const qint64 chunk = std::min(kReadChunk, size - bytes.size());
+        const qsizetype at = bytes.size();
+        bytes.resize(at + chunk);
+        if (device.read(bytes.data() + at, chunk) != chunk)
+            TReader::FailReadError();
+    }
+    return bytes;
 }

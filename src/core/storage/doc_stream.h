@@ -40,3 +40,8 @@ private:
     QString name_;
     cfb::TEntryRef stream_;
 };
+
+// The whole content of a random-access device, read from its start. The size a compound
+// file's directory gives a stream is a claim: memory grows only with the bytes the reads
+// really deliver, and a device that delivers fewer than its size raises the read error.
+QByteArray ReadWholeStream(QIODevice& device);

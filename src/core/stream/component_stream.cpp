@@ -5,6 +5,8 @@
 #include "core/stream/reader.h"
 #include "core/stream/writer.h"
 
+#include <QBuffer>
+
 namespace {
 
 constexpr std::uint8_t kResourceMarker = 0xFF;
@@ -112,4 +114,53 @@ std::unique_ptr<TComponent> ReadObject(QIODevice& device)
         TReader::FailClassNotFound(className);
     reader.ReadRootComponent(root.get());
     return root;
+}
+
+// --- Bytes in memory ---------------------------------------------------------------------------
+
+namespace {
+
+template <class Read>
+auto ReadFromBytes(const QByteArray& bytes, Read read)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return read(buffer);
+}
+
+template <class Write>
+QByteArray WrittenBytes(Write write)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    write(buffer);
+    return buffer.data();
+}
+
+} // namespace
+
+QByteArray ComponentBytes(const TComponent& component)
+{
+    return WrittenBytes([&](QIODevice& device) { WriteComponent(device, component); });
+}
+
+QByteArray ComponentResBytes(const QString& resourceName, const TComponent& component)
+{
+    return WrittenBytes([&](QIODevice& device) { WriteComponentRes(device, resourceName, component); });
+}
+
+void ReadComponentBytes(const QByteArray& bytes, TComponent& instance)
+{
+    ReadFromBytes(bytes, [&](QIODevice& device) { ReadComponent(device, instance); });
+}
+
+std::unique_ptr<TComponent> ReadComponentBytes(const QByteArray& bytes)
+{
+    return ReadFromBytes(bytes, [](QIODevice& device) { return ReadComponent(device); });
+}
+
+void ReadComponentResBytes(const QByteArray& bytes, TComponent& instance)
+{
+    ReadFromBytes(bytes, [&](QIODevice& device) { ReadComponentRes(device, instance); });
 }

@@ -29,3 +29,11 @@ std::unique_ptr<TComponent> ReadObject(QIODevice& device);
 
 // Checks and skips a resource header.
 void SkipResourceHeader(QIODevice& device);
+
+// The same over bytes held in memory: streams read whole from storage, clipboard payloads,
+// snapshots and previews.
+QByteArray ComponentBytes(const TComponent& component);
+QByteArray ComponentResBytes(const QString& resourceName, const TComponent& component);
+void ReadComponentBytes(const QByteArray& bytes, TComponent& instance);
+std::unique_ptr<TComponent> ReadComponentBytes(const QByteArray& bytes);
+void ReadComponentResBytes(const QByteArray& bytes, TComponent& instance);

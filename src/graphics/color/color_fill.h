@@ -25,23 +25,23 @@ public:
 
     // --- published, in stream order -------------------------------------------------------
     TColor Color() const { return color_; }
-    void SetColor(TColor color) { Store(color_, color); }
+    void SetColor(TColor color) { notify_.Store(color_, color); }
     TBrushStyle Style() const { return style_; }
-    void SetStyle(TBrushStyle style) { Store(style_, style); }
+    void SetStyle(TBrushStyle style) { notify_.Store(style_, style); }
     bool Tile() const { return tile_; }
-    void SetTile(bool tile) { Store(tile_, tile); }
+    void SetTile(bool tile) { notify_.Store(tile_, tile); }
     // The kind in effect: the stored kind, except cskSolid for the bitmap kind while the
     // image data is empty. This is also the kind a stream stores.
     TColorSpecKind Kind() const;
-    void SetKind(TColorSpecKind kind) { Store(kind_, kind); }
+    void SetKind(TColorSpecKind kind) { notify_.Store(kind_, kind); }
     TColorSpecKind StoredKind() const { return kind_; }
     bool TileShift() const { return tileShift_; }
-    void SetTileShift(bool shift) { Store(tileShift_, shift); }
+    void SetTileShift(bool shift) { notify_.Store(tileShift_, shift); }
     TImageData* ImageData() const { return imageData_.get(); }
     int GradAngle() const { return gradAngle_; }
-    void SetGradAngle(int angle) { Store(gradAngle_, angle); }
+    void SetGradAngle(int angle) { notify_.Store(gradAngle_, angle); }
     rgGradationKind GradKind() const { return gradKind_; }
-    void SetGradKind(rgGradationKind kind) { Store(gradKind_, kind); }
+    void SetGradKind(rgGradationKind kind) { notify_.Store(gradKind_, kind); }
     TGradationColors* GradColors() const { return gradColors_.get(); }
     // Handlers are wired in code and have no published name.
     QString OnChangeHandler() const { return {}; }
@@ -87,14 +87,6 @@ public:
     IBroadcaster& Broadcaster() override { return notify_; }
 
 private:
-    template <class T>
-    void Store(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        notify_.Changed();
-    }
     void FillSolid(TCanvas& canvas, const TRect& rect) const;
     void DrawReducedTiles(TCanvas& canvas, const TRect& rect) const;
 

@@ -4,6 +4,7 @@
 #include "core/frame/macro_string.h"
 #include "core/frame/settings.h"
 #include "core/storage/doc_name_list.h"
+#include "core/storage/doc_stream.h"
 #include "core/storage/file_storage.h"
 #include "core/storage/temporary_storage.h"
 #include "core/stream/component_stream.h"
@@ -123,9 +124,7 @@ void TColorSpecHistory::LoadPreview(int index, TPictureEx& picture) const
         TDocStream stream(root, fmOpenRead, kPreviewStorage + entries->Name(index));
         if (stream.size() > kMaxPreviewBytes)
             return;
-        QByteArray data(stream.size(), Qt::Uninitialized);
-        data.truncate(stream.Read(data.data(), data.size()));
-        picture.LoadData(data);
+        picture.LoadData(ReadWholeStream(stream));
     } catch (const std::exception&) {
         picture.SetGraphic(nullptr);
     }

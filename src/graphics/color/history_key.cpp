@@ -10,7 +10,6 @@
 #include "graphics/picture/picture_ex.h"
 #include "graphics/picture/png_codec.h"
 
-#include <QBuffer>
 #include <QtEndian>
 #include <bit>
 #include <cstdint>
@@ -33,10 +32,7 @@ QByteArray HistoryKeyData(const TColorSpec& spec, const QByteArray& previewData)
     TColorSpecWrapper wrapper;
     wrapper.ColorSpec()->Assign(spec);
     wrapper.ColorSpec()->ImageData()->Picture()->SetGraphic(nullptr);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    WriteComponentRes(buffer, QStringLiteral("TColorSpecWrapper"), wrapper);
-    return buffer.data() + previewData + QByteArray(4, '\0');
+    return ComponentResBytes(QStringLiteral("TColorSpecWrapper"), wrapper) + previewData + QByteArray(4, '\0');
 }
 
 QString FoldHistoryKey(const QByteArray& data)

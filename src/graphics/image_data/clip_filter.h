@@ -12,7 +12,7 @@ public:
     TClipFilter() = default;
 
     TRect ClipRect() const { return clipRect_; }
-    void SetClipRect(const TRect& rect) { Store(clipRect_, rect); }
+    void SetClipRect(const TRect& rect) { Notify().Store(clipRect_, rect); }
 
     // The background the crop is laid on, set by the owner before applying: with fill, a
     // new bitmap filled with the colour (the transparent colour of the picture) receives

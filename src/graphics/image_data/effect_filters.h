@@ -11,7 +11,7 @@ public:
     TBlurFilter() = default;
 
     int BlurCount() const { return blurCount_; }
-    void SetBlurCount(int count) { Store(blurCount_, count); }
+    void SetBlurCount(int count) { Notify().Store(blurCount_, count); }
 
     std::unique_ptr<TGREffector> CreateEffector() const override;
 
@@ -26,9 +26,9 @@ public:
     TLightFilter() = default;
 
     int Brightness() const { return brightness_; }
-    void SetBrightness(int brightness) { Store(brightness_, brightness); }
+    void SetBrightness(int brightness) { Notify().Store(brightness_, brightness); }
     int Contrast() const { return contrast_; }
-    void SetContrast(int contrast) { Store(contrast_, contrast); }
+    void SetContrast(int contrast) { Notify().Store(contrast_, contrast); }
 
     std::unique_ptr<TGREffector> CreateEffector() const override;
 
@@ -44,7 +44,7 @@ public:
     TMonotoneFilter() = default;
 
     TColor RefColor() const { return refColor_; }
-    void SetRefColor(TColor color) { Store(refColor_, color); }
+    void SetRefColor(TColor color) { Notify().Store(refColor_, color); }
 
     std::unique_ptr<TGREffector> CreateEffector() const override;
 

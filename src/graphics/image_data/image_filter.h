@@ -31,17 +31,6 @@ public:
     TChangeNotify& Notify() { return notify_; }
     IBroadcaster& Broadcaster() override { return notify_; }
 
-protected:
-    // Stores a setting and announces the change, only when the value differs.
-    template <class T>
-    void Store(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        notify_.Changed();
-    }
-
 private:
     TChangeNotify notify_{this};
 };

@@ -160,27 +160,27 @@ void TDirectory::SetChildLink(std::uint32_t parent, std::uint32_t oldChild, std:
         Edit(parent).Right = newChild;
 }
 
-void TDirectory::RotateLeft(std::uint32_t storage, std::uint32_t x)
+std::uint32_t TDirectory::Link(std::uint32_t node, TSide side) const
 {
-    const std::uint32_t y = nodes_[x].Right;
-    Edit(x).Right = nodes_[y].Left;
-    if (nodes_[y].Left != kNoStream)
-        nodes_[nodes_[y].Left].Parent = x;
-    nodes_[y].Parent = nodes_[x].Parent;
-    SetChildLink(nodes_[x].Parent, x, y, storage);
-    Edit(y).Left = x;
-    nodes_[x].Parent = y;
+    return side == TSide::Left ? nodes_[node].Left : nodes_[node].Right;
 }
 
-void TDirectory::RotateRight(std::uint32_t storage, std::uint32_t x)
+void TDirectory::SetLink(std::uint32_t node, TSide side, std::uint32_t target)
 {
-    const std::uint32_t y = nodes_[x].Left;
-    Edit(x).Left = nodes_[y].Right;
-    if (nodes_[y].Right != kNoStream)
-        nodes_[nodes_[y].Right].Parent = x;
+    TDirectoryNode& edited = Edit(node);
+    (side == TSide::Left ? edited.Left : edited.Right) = target;
+}
+
+void TDirectory::Rotate(std::uint32_t storage, std::uint32_t x, TSide side)
+{
+    const std::uint32_t y = Link(x, Opposite(side));
+    const std::uint32_t inner = Link(y, side);
+    SetLink(x, Opposite(side), inner);
+    if (inner != kNoStream)
+        nodes_[inner].Parent = x;
     nodes_[y].Parent = nodes_[x].Parent;
     SetChildLink(nodes_[x].Parent, x, y, storage);
-    Edit(y).Right = x;
+    SetLink(y, side, x);
     nodes_[x].Parent = y;
 }
 
@@ -212,41 +212,26 @@ void TDirectory::InsertFixup(std::uint32_t storage, std::uint32_t z)
     while (nodes_[z].Parent != kNoStream && ColorOf(nodes_[z].Parent) == TColor::Red) {
         std::uint32_t parent = nodes_[z].Parent;
         const std::uint32_t grandparent = nodes_[parent].Parent; // a red node is never the root
-        if (parent == nodes_[grandparent].Left) {
-            const std::uint32_t uncle = nodes_[grandparent].Right;
-            if (ColorOf(uncle) == TColor::Red) {
-                SetColor(parent, TColor::Black);
-                SetColor(uncle, TColor::Black);
-                SetColor(grandparent, TColor::Red);
-                z = grandparent;
-                continue;
-            }
-            if (z == nodes_[parent].Right) {
-                z = parent;
-                RotateLeft(storage, z);
-                parent = nodes_[z].Parent;
-            }
+        // The side of the grandparent that holds the parent; the same steps serve both
+        // sides with the directions exchanged.
+        const TSide near = parent == nodes_[grandparent].Left ? TSide::Left : TSide::Right;
+        const TSide far = Opposite(near);
+        const std::uint32_t uncle = Link(grandparent, far);
+        if (ColorOf(uncle) == TColor::Red) {
             SetColor(parent, TColor::Black);
+            SetColor(uncle, TColor::Black);
             SetColor(grandparent, TColor::Red);
-            RotateRight(storage, grandparent);
-        } else {
-            const std::uint32_t uncle = nodes_[grandparent].Left;
-            if (ColorOf(uncle) == TColor::Red) {
-                SetColor(parent, TColor::Black);
-                SetColor(uncle, TColor::Black);
-                SetColor(grandparent, TColor::Red);
-                z = grandparent;
-                continue;
-            }
-            if (z == nodes_[parent].Left) {
-                z = parent;
-                RotateRight(storage, z);
-                parent = nodes_[z].Parent;
-            }
-            SetColor(parent, TColor::Black);
-            SetColor(grandparent, TColor::Red);
-            RotateLeft(storage, grandparent);
+            z = grandparent;
+            continue;
         }
+        if (z == Link(parent, far)) {
+            z = parent;
+            Rotate(storage, z, near);
+            parent = nodes_[z].Parent;
+        }
+        SetColor(parent, TColor::Black);
+        SetColor(grandparent, TColor::Red);
+        Rotate(storage, grandparent, far);
     }
     SetColor(nodes_[storage].Child, TColor::Black);
 }
@@ -302,55 +287,33 @@ void TDirectory::Unlink(std::uint32_t z)
 void TDirectory::UnlinkFixup(std::uint32_t storage, std::uint32_t x, std::uint32_t parent)
 {
     while (x != nodes_[storage].Child && ColorOf(x) == TColor::Black) {
-        if (x == nodes_[parent].Left) {
-            std::uint32_t sibling = nodes_[parent].Right;
-            if (ColorOf(sibling) == TColor::Red) {
-                SetColor(sibling, TColor::Black);
-                SetColor(parent, TColor::Red);
-                RotateLeft(storage, parent);
-                sibling = nodes_[parent].Right;
-            }
-            if (ColorOf(nodes_[sibling].Left) == TColor::Black && ColorOf(nodes_[sibling].Right) == TColor::Black) {
-                SetColor(sibling, TColor::Red);
-                x = parent;
-                parent = nodes_[x].Parent;
-                continue;
-            }
-            if (ColorOf(nodes_[sibling].Right) == TColor::Black) {
-                SetColor(nodes_[sibling].Left, TColor::Black);
-                SetColor(sibling, TColor::Red);
-                RotateRight(storage, sibling);
-                sibling = nodes_[parent].Right;
-            }
-            SetColor(sibling, nodes_[parent].Color);
-            SetColor(parent, TColor::Black);
-            SetColor(nodes_[sibling].Right, TColor::Black);
-            RotateLeft(storage, parent);
-        } else {
-            std::uint32_t sibling = nodes_[parent].Left;
-            if (ColorOf(sibling) == TColor::Red) {
-                SetColor(sibling, TColor::Black);
-                SetColor(parent, TColor::Red);
-                RotateRight(storage, parent);
-                sibling = nodes_[parent].Left;
-            }
-            if (ColorOf(nodes_[sibling].Left) == TColor::Black && ColorOf(nodes_[sibling].Right) == TColor::Black) {
-                SetColor(sibling, TColor::Red);
-                x = parent;
-                parent = nodes_[x].Parent;
-                continue;
-            }
-            if (ColorOf(nodes_[sibling].Left) == TColor::Black) {
-                SetColor(nodes_[sibling].Right, TColor::Black);
-                SetColor(sibling, TColor::Red);
-                RotateLeft(storage, sibling);
-                sibling = nodes_[parent].Left;
-            }
-            SetColor(sibling, nodes_[parent].Color);
-            SetColor(parent, TColor::Black);
-            SetColor(nodes_[sibling].Left, TColor::Black);
-            RotateRight(storage, parent);
+        // The side of the parent that holds x (which may be an empty link); the other side
+        // holds its sibling.
+        const TSide side = x == nodes_[parent].Left ? TSide::Left : TSide::Right;
+        const TSide other = Opposite(side);
+        std::uint32_t sibling = Link(parent, other);
+        if (ColorOf(sibling) == TColor::Red) {
+            SetColor(sibling, TColor::Black);
+            SetColor(parent, TColor::Red);
+            Rotate(storage, parent, side);
+            sibling = Link(parent, other);
         }
+        if (ColorOf(nodes_[sibling].Left) == TColor::Black && ColorOf(nodes_[sibling].Right) == TColor::Black) {
+            SetColor(sibling, TColor::Red);
+            x = parent;
+            parent = nodes_[x].Parent;
+            continue;
+        }
+        if (ColorOf(Link(sibling, other)) == TColor::Black) {
+            SetColor(Link(sibling, side), TColor::Black);
+            SetColor(sibling, TColor::Red);
+            Rotate(storage, sibling, other);
+            sibling = Link(parent, other);
+        }
+        SetColor(sibling, nodes_[parent].Color);
+        SetColor(parent, TColor::Black);
+        SetColor(Link(sibling, other), TColor::Black);
+        Rotate(storage, parent, side);
         x = nodes_[storage].Child;
     }
     if (x != kNoStream)

@@ -65,8 +65,13 @@ private:
     TColor ColorOf(std::uint32_t index) const;
     void SetColor(std::uint32_t index, TColor color);
     void SetChildLink(std::uint32_t parent, std::uint32_t oldChild, std::uint32_t newChild, std::uint32_t storage);
-    void RotateLeft(std::uint32_t storage, std::uint32_t x);
-    void RotateRight(std::uint32_t storage, std::uint32_t x);
+    // The two sides of a node in a sibling tree. Rotating x towards a side lifts its child
+    // on the other side into its place.
+    enum class TSide { Left, Right };
+    static TSide Opposite(TSide side) { return side == TSide::Left ? TSide::Right : TSide::Left; }
+    std::uint32_t Link(std::uint32_t node, TSide side) const;
+    void SetLink(std::uint32_t node, TSide side, std::uint32_t target);
+    void Rotate(std::uint32_t storage, std::uint32_t x, TSide side);
     void InsertFixup(std::uint32_t storage, std::uint32_t z);
     void UnlinkFixup(std::uint32_t storage, std::uint32_t x, std::uint32_t parent);
     void Transplant(std::uint32_t storage, std::uint32_t u, std::uint32_t v);

@@ -2,8 +2,10 @@
 #include "core/storage/doc_name_list.h"
 #include "core/storage/file_storage.h"
 #include "platform/shift_jis.h"
+#include "support/test_support.h"
 
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,6 +39,28 @@ TEST_F(DocNameListTest, StreamHoldsTheCounterAndTheNames)
 
     TDocStreamList previews(root, QStringLiteral("Sheets\\NameList0\\Preview"));
     EXPECT_EQ(previews.AddNewName(), QStringLiteral("Preview0"));
+}
+
+TEST_F(DocNameListTest, AListClaimingMoreBytesThanTheFileHoldsIsRefused)
+{
+    {
+        TFileStorage root(path_, fmCreate);
+        TDocStorageList(root, QStringLiteral("NameList")).AddNewName();
+    }
+    // The directory entry of the list claims almost 4 GiB; the file holds a few bytes.
+    QByteArray bytes = testsupport::ReadFileBytes(path_);
+    const qsizetype entry = bytes.indexOf(QByteArray("N\0a\0m\0e\0L\0i\0s\0t\0\0\0", 18));
+    ASSERT_GT(entry, 0);
+    qToLittleEndian<quint32>(0xFFFFFFF0u, bytes.data() + entry + 0x78);
+    testsupport::WriteFileBytes(path_, bytes);
+
+    TFileStorage root(path_, fmOpenRead);
+    try {
+        TDocStorageList list(root, QStringLiteral("NameList"));
+        ADD_FAILURE() << "the list was read with " << list.Count() << " names";
+    } catch (const EAppError& error) {
+        EXPECT_EQ(error.Message(), QStringLiteral("ストリームからの読み込みエラー"));
+    }
 }
 
 TEST_F(DocNameListTest, NamesAreNeverReused)

@@ -11,6 +11,7 @@
 #include "graphics/picture/metafile.h"
 #include "graphics/picture/picture_ex.h"
 #include "graphics/picture/safety_bitmap.h"
+#include "wrapped_fill.h"
 
 #include <QBuffer>
 #include <QtEndian>
@@ -18,25 +19,8 @@
 
 namespace {
 
-QByteArray Streamed(const TColorSpec& spec)
-{
-    TColorSpecWrapper wrapper;
-    wrapper.ColorSpec()->Assign(spec);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    WriteComponent(buffer, wrapper);
-    return buffer.data();
-}
-
-void ReadInto(const QByteArray& data, TColorSpec& spec)
-{
-    TColorSpecWrapper wrapper;
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    ReadComponent(buffer, wrapper);
-    spec.Assign(*wrapper.ColorSpec());
-}
+using colortest::ReadWrapped;
+using colortest::WrappedBytes;
 
 // A wrapper record written property by property, as older versions wrote them.
 QByteArray WrapperStream(const std::function<void(TWriter&)>& properties)
@@ -113,7 +97,7 @@ TEST(ColorSpec, DefaultsAndTheirEmptyStream)
     EXPECT_EQ(spec.GradColors()->Colors(), (std::vector<TColor>{0xFFFFFF, 0x000000}));
     EXPECT_EQ(spec.GradColors()->RepeatCount(), 1);
     // Nothing at all is written: no colour, no image data, no gradient, no colour list.
-    EXPECT_EQ(Streamed(spec), QByteArray("TPF0\x11TColorSpecWrapper\x00\x00\x00", 4 + 18 + 3));
+    EXPECT_EQ(WrappedBytes(spec), QByteArray("TPF0\x11TColorSpecWrapper\x00\x00\x00", 4 + 18 + 3));
 }
 
 TEST(ColorSpec, GradientRoundTrip)
@@ -128,11 +112,11 @@ TEST(ColorSpec, GradientRoundTrip)
     spec.SetStyle(bsDiagCross);
     spec.SetTile(true);
     spec.SetTileShift(true);
-    const QByteArray data = Streamed(spec);
+    const QByteArray data = WrappedBytes(spec);
     EXPECT_TRUE(data.contains("GradColors.Colors"));
     EXPECT_TRUE(data.contains("GradColors.RepeatCount"));
     TColorSpec back;
-    ReadInto(data, back);
+    ReadWrapped(data, back);
     EXPECT_EQ(back.Kind(), cskGradation);
     EXPECT_EQ(back.GradAngle(), -45);
     EXPECT_EQ(back.GradKind(), rgkConeClockwise);
@@ -142,7 +126,7 @@ TEST(ColorSpec, GradientRoundTrip)
     EXPECT_EQ(back.Style(), bsDiagCross);
     EXPECT_TRUE(back.Tile());
     EXPECT_TRUE(back.TileShift());
-    EXPECT_EQ(Streamed(back), data);
+    EXPECT_EQ(WrappedBytes(back), data);
 }
 
 TEST(ColorSpec, BitmapKindWithoutPictureIsSolid)
@@ -154,14 +138,14 @@ TEST(ColorSpec, BitmapKindWithoutPictureIsSolid)
     EXPECT_EQ(spec.Kind(), cskSolid);
     TColorSpec back;
     back.SetKind(cskGradation);
-    ReadInto(Streamed(spec), back);
+    ReadWrapped(WrappedBytes(spec), back);
     EXPECT_EQ(back.Kind(), cskSolid);
     EXPECT_EQ(back.StoredKind(), cskSolid);
     EXPECT_EQ(Filled(back, Canvas(4, 4), TRect(0, 0, 4, 4)).pixel(2, 2), qRgb(255, 0, 0));
     // With a picture the kind is a bitmap, and the picture comes back.
     spec.ImageData()->Picture()->SetGraphic(Bitmap(Halves(4, 2)));
     EXPECT_EQ(spec.Kind(), cskBitmap);
-    ReadInto(Streamed(spec), back);
+    ReadWrapped(WrappedBytes(spec), back);
     EXPECT_EQ(back.Kind(), cskBitmap);
     EXPECT_EQ(Filled(back, Canvas(4, 2), TRect(0, 0, 4, 2)).pixel(3, 1), qRgb(0, 0, 255));
 }
@@ -287,7 +271,7 @@ TEST(ColorSpec, LegacyPropertiesAreRead)
         writer.WriteBinary(bitmapData);
     });
     TColorSpec spec;
-    ReadInto(data, spec);
+    ReadWrapped(data, spec);
     EXPECT_EQ(spec.GradKind(), rgkSimple);
     EXPECT_EQ(spec.GradAngle(), 0);
     EXPECT_EQ(spec.GradColors()->Colors(), (std::vector<TColor>{0xFFFFFF, 0x000000, 0x0000FF}));
@@ -295,7 +279,7 @@ TEST(ColorSpec, LegacyPropertiesAreRead)
     EXPECT_EQ(spec.GradColorAt<2>(), 0x0000FF);
     EXPECT_EQ(spec.ImageData()->Picture()->Width(), 4);
     // None of them is written back.
-    const QByteArray written = Streamed(spec);
+    const QByteArray written = WrappedBytes(spec);
     for (const char* legacy : {"GradDir", "GradColNum", "GradColor0", "GradColor2", "Bitmap.Data"})
         EXPECT_FALSE(written.contains(legacy)) << legacy;
     try {
@@ -327,7 +311,7 @@ TEST(ColorSpec, LegacyBitmapKeepsAnEmptyPictureEmptyAndRefusesShortData)
         writer.WriteBinary(QByteArray("\x10\x00\x00\x00BM", 6));
     });
     try {
-        ReadInto(truncated, spec);
+        ReadWrapped(truncated, spec);
         ADD_FAILURE() << "a bitmap longer than its data was read";
     } catch (const EAppError& error) {
         EXPECT_EQ(error.Message(), QStringLiteral("ストリームからの読み込みエラー"));

@@ -11,8 +11,8 @@
 #include "graphics/picture/png_codec.h"
 #include "graphics/picture/picture_ex.h"
 #include "graphics/picture/safety_bitmap.h"
+#include "../color/wrapped_fill.h"
 
-#include <QBuffer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,24 +46,6 @@ std::vector<TNotifyId> Announced(TImageData& data, const std::function<void()>& 
     listener.Attach(&data.Broadcaster());
     action();
     return ids;
-}
-
-QByteArray Streamed(const TColorSpec& spec)
-{
-    TColorSpecWrapper wrapper;
-    wrapper.ColorSpec()->Assign(spec);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    WriteComponent(buffer, wrapper);
-    return buffer.data();
-}
-
-void ReadInto(const QByteArray& data, TColorSpecWrapper& wrapper)
-{
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    ReadComponent(buffer, wrapper);
 }
 
 } // namespace
@@ -370,7 +352,7 @@ TEST(ImageData, SettingsRoundTripThroughAStream)
     data.MonotoneFilter()->SetRefColor(0x00FF00);
     data.SetTransparentColor(0xFFFFFF);
     TColorSpecWrapper read;
-    ReadInto(Streamed(spec), read);
+    ReadComponentBytes(colortest::WrappedBytes(spec), read);
     const TImageData& back = *read.ColorSpec()->ImageData();
     EXPECT_EQ(back.ClipFilter()->ClipRect(), TRect(1, 2, 5, 4));
     EXPECT_EQ(back.BlurFilter()->BlurCount(), 3);
@@ -386,7 +368,7 @@ TEST(ImageData, DamagedClipRectIsRefused)
     spec.SetKind(cskBitmap);
     spec.ImageData()->Picture()->SetGraphic(Numbered(6, 5));
     spec.ImageData()->ClipFilter()->SetClipRect(TRect(1, 2, 5, 4));
-    QByteArray data = Streamed(spec);
+    QByteArray data = colortest::WrappedBytes(spec);
     // The list of four small integers: List, Int8 1, Int8 2, Int8 5, Int8 4, Null.
     const QByteArray list("\x01\x02\x01\x02\x02\x02\x05\x02\x04\x00", 10);
     const qsizetype at = data.indexOf(list);
@@ -396,7 +378,7 @@ TEST(ImageData, DamagedClipRectIsRefused)
     for (const QByteArray& damaged : {three, five}) {
         TColorSpecWrapper read;
         try {
-            ReadInto(damaged, read);
+            ReadComponentBytes(damaged, read);
             ADD_FAILURE() << "a damaged ClipRect was accepted";
         } catch (const EAppError& error) {
             EXPECT_EQ(error.Message(), QStringLiteral("不正なプロパティの値です"));

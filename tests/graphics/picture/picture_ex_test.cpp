@@ -1,6 +1,7 @@
 #include "core/component.h"
 #include "core/error.h"
 #include "core/memory_canvas.h"
+#include "core/stream/component_stream.h"
 #include "graphics/picture/encoded_image.h"
 #include "graphics/picture/graphic_registry.h"
 #include "graphics/picture/metafile.h"
@@ -344,7 +345,7 @@ TEST(PictureEx, ComponentStreamsCarryThePictureAsData)
     TPictureHolder holder;
     holder.Picture()->SetImageID(QStringLiteral("C:\\pictures\\tile.bmp"));
     holder.Picture()->SetGraphic(Bitmap(6, 4));
-    const QByteArray stream = picturetest::Streamed(holder);
+    const QByteArray stream = ComponentBytes(holder);
     const QByteArray data = holder.Picture()->SaveData();
     // "Picture.Data" as a binary value (tag 10, 32-bit length) holding the picture data.
     QByteArray binary(1, '\x0A');
@@ -359,7 +360,7 @@ TEST(PictureEx, ComponentStreamsCarryThePictureAsData)
 
     // An empty picture writes no data.
     TPictureHolder empty;
-    EXPECT_EQ(picturetest::Streamed(empty).indexOf("Picture.Data"), -1);
+    EXPECT_EQ(ComponentBytes(empty).indexOf("Picture.Data"), -1);
 }
 
 TEST(PictureEx, MetafilesKeepTheirBytesThroughLoadAndSave)

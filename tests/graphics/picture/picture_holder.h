@@ -22,8 +22,7 @@ private:
 
 namespace picturetest {
 
-// The holder written as a component stream, and a new holder read from one.
-QByteArray Streamed(const TPictureHolder& holder);
+// A new holder read from a component stream.
 std::unique_ptr<TPictureHolder> ReadHolder(const QByteArray& stream);
 
 } // namespace picturetest

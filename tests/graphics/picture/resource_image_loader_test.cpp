@@ -1,4 +1,5 @@
 #include "core/error.h"
+#include "core/stream/component_stream.h"
 #include "graphics/picture/encoded_image.h"
 #include "graphics/picture/metafile.h"
 #include "graphics/picture/picture_ex.h"
@@ -222,7 +223,7 @@ TEST_F(ResourceFile, FilledPicturesStreamOnlyTheirLoaderAndComeBackOnReading)
     holder.Loader()->SetResType(QStringLiteral("CBM"));
     holder.Loader()->SetResName(QStringLiteral("TILE"));
     ASSERT_TRUE(holder.Picture()->FromResource());
-    const QByteArray stream = picturetest::Streamed(holder);
+    const QByteArray stream = ComponentBytes(holder);
     EXPECT_EQ(stream.indexOf("Picture.Data"), -1);
     EXPECT_NE(stream.indexOf("Loader.ResName"), -1);
 
