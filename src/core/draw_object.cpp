@@ -7,6 +7,7 @@
 #include "core/object_interfaces.h"
 #include "core/offscreen.h"
 
+#include <QScopedValueRollback>
 #include <algorithm>
 
 LR_DEFINE_CLASS(TDrawObject, TComponent, LR_ABSTRACT,
@@ -143,14 +144,8 @@ void TDrawObject::Modified()
 
 void TDrawObject::PaintWithActiveCanvas(TCanvas& canvas)
 {
-    TCanvas* previous = std::exchange(activeCanvas_, &canvas);
-    try {
-        PaintContent(canvas);
-    } catch (...) {
-        activeCanvas_ = previous;
-        throw;
-    }
-    activeCanvas_ = previous;
+    const QScopedValueRollback<TCanvas*> active(activeCanvas_, &canvas);
+    PaintContent(canvas);
 }
 
 void TDrawObject::PaintTo(TCanvas& canvas)
@@ -159,15 +154,9 @@ void TDrawObject::PaintTo(TCanvas& canvas)
     if (!canvas.RectVisible(bounds))
         return;
     TCanvasSaver saver(canvas, true);
-    paintingCopy_ = true;
-    try {
-        canvas.IntersectClipRect(bounds);
-        PaintWithActiveCanvas(canvas);
-    } catch (...) {
-        paintingCopy_ = false;
-        throw;
-    }
-    paintingCopy_ = false;
+    const QScopedValueRollback<bool> copying(paintingCopy_, true);
+    canvas.IntersectClipRect(bounds);
+    PaintWithActiveCanvas(canvas);
 }
 
 void TDrawObject::PaintOnSite(TCanvas& siteCanvas)

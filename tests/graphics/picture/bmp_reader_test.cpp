@@ -16,7 +16,7 @@ using picturetest::SamePixels;
 
 // Writes the BMP variants Pillow and ImageMagick produce from one 37 x 23 picture, plus a
 // top-down copy and a hand-made RLE4 file.
-const char* const kMakeVariants = R"(
+constexpr char kMakeVariants[] = R"(
 import sys, subprocess, struct
 from PIL import Image
 d = sys.argv[1]
@@ -76,24 +76,7 @@ QImage ScaleFourBitChannels(const QImage& shifted)
     return scaled;
 }
 
-class BmpVariants : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        dir_ = new QTemporaryDir;
-        picturetest::RunPython(QString::fromLatin1(kMakeVariants), {dir_->path()});
-    }
-    static void TearDownTestSuite()
-    {
-        delete dir_;
-        dir_ = nullptr;
-    }
-    static QString Path(const char* name) { return dir_->filePath(QString::fromLatin1(name)); }
-
-    static QTemporaryDir* dir_;
-};
-
-QTemporaryDir* BmpVariants::dir_ = nullptr;
+class BmpVariants : public picturetest::TScriptMadeFiles<kMakeVariants> {};
 
 } // namespace
 

@@ -14,7 +14,7 @@ using picturetest::SamePixels;
 namespace {
 
 // JPEG files from Pillow: baseline, progressive, grey and CMYK, 120 x 80.
-const char* const kMakeJpegs = R"(
+constexpr char kMakeJpegs[] = R"(
 import sys
 from PIL import Image
 d = sys.argv[1]
@@ -27,25 +27,7 @@ src.convert('L').save(d + '/grey.jpg', quality=90)
 src.convert('CMYK').save(d + '/cmyk.jpg', quality=90)
 )";
 
-class JpegFiles : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        dir_ = new QTemporaryDir;
-        picturetest::RunPython(QString::fromLatin1(kMakeJpegs), {dir_->path()});
-    }
-    static void TearDownTestSuite()
-    {
-        delete dir_;
-        dir_ = nullptr;
-    }
-    static QString Path(const char* name) { return dir_->filePath(QString::fromLatin1(name)); }
-    static QByteArray Bytes(const char* name) { return testsupport::ReadFileBytes(Path(name)); }
-
-    static QTemporaryDir* dir_;
-};
-
-QTemporaryDir* JpegFiles::dir_ = nullptr;
+class JpegFiles : public picturetest::TScriptMadeFiles<kMakeJpegs> {};
 
 void ExpectUnsupported(const QByteArray& data)
 {
@@ -222,7 +204,7 @@ TEST_F(JpegFiles, BitmapsCompressIntoJpegsPillowReads)
     bitmap.SetImage(picturetest::TestPattern(50, 30));
     TSafetyJPEGImage jpeg;
     jpeg.Assign(bitmap);
-    const QString path = dir_->filePath(QStringLiteral("ours.jpg"));
+    const QString path = Path("ours.jpg");
     testsupport::WriteFileBytes(path, jpeg.SaveToBytes());
     EXPECT_TRUE(SamePixels(jpeg.DecodedImage(), picturetest::PillowPixels(path)));
     // Compression keeps the picture close to the original.

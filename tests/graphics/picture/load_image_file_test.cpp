@@ -13,7 +13,7 @@ namespace {
 
 // Large pictures from Pillow: a 3000 x 1000 JPEG (left third red, middle green, right third
 // blue), a 2000 x 1000 PNG of the same kind, and a small JPEG.
-const char* const kMakeLarge = R"(
+constexpr char kMakeLarge[] = R"(
 import sys
 from PIL import Image
 d = sys.argv[1]
@@ -28,24 +28,7 @@ thirds(1000, 3000).save(d + '/tall.jpg', quality=90)
 thirds(300, 100).save(d + '/small.jpg', quality=90)
 )";
 
-class LargePictures : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        dir_ = new QTemporaryDir;
-        picturetest::RunPython(QString::fromLatin1(kMakeLarge), {dir_->path()});
-    }
-    static void TearDownTestSuite()
-    {
-        delete dir_;
-        dir_ = nullptr;
-    }
-    static QString Path(const char* name) { return dir_->filePath(QString::fromLatin1(name)); }
-
-    static QTemporaryDir* dir_;
-};
-
-QTemporaryDir* LargePictures::dir_ = nullptr;
+class LargePictures : public picturetest::TScriptMadeFiles<kMakeLarge> {};
 
 void ExpectColourNear(const QImage& image, int x, int y, QRgb expected)
 {

@@ -1,11 +1,15 @@
 #pragma once
 // Helpers shared by the picture tests: running Debian's Python with Pillow and ImageMagick
 // on files in a temporary folder, and comparing pixels.
+#include "support/test_support.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace picturetest {
 
@@ -37,5 +41,23 @@ QImage ExpandLikePillow(const QImage& image);
 
 // A picture with gradients and a few hard edges, for encoding tests.
 QImage TestPattern(int width, int height);
+
+// A test suite whose sample files a Python script makes once, given the folder as its
+// argument; the folder lives as long as the suite.
+template <const char* Script>
+class TScriptMadeFiles : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        RunPython(QString::fromLatin1(Script), {dir_->path()});
+    }
+    static void TearDownTestSuite() { dir_.reset(); }
+    static QString Path(const char* name) { return dir_->filePath(QString::fromLatin1(name)); }
+    static QByteArray Bytes(const char* name) { return testsupport::ReadFileBytes(Path(name)); }
+
+private:
+    static inline std::unique_ptr<QTemporaryDir> dir_;
+};
 
 } // namespace picturetest

@@ -16,7 +16,7 @@ using picturetest::SamePixels;
 namespace {
 
 // PNG and GIF files from Pillow and ImageMagick, 41 x 27.
-const char* const kMakeImages = R"(
+constexpr char kMakeImages[] = R"(
 import sys, subprocess
 from PIL import Image
 d = sys.argv[1]
@@ -39,25 +39,7 @@ pal.save(d + '/transparent.gif', transparency=5)
 subprocess.run(['convert', d + '/opaque.gif', '-interlace', 'GIF', d + '/interlaced.gif'], check=True)
 )";
 
-class EncodedFiles : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        dir_ = new QTemporaryDir;
-        picturetest::RunPython(QString::fromLatin1(kMakeImages), {dir_->path()});
-    }
-    static void TearDownTestSuite()
-    {
-        delete dir_;
-        dir_ = nullptr;
-    }
-    static QString Path(const char* name) { return dir_->filePath(QString::fromLatin1(name)); }
-    static QByteArray Bytes(const char* name) { return testsupport::ReadFileBytes(Path(name)); }
-
-    static QTemporaryDir* dir_;
-};
-
-QTemporaryDir* EncodedFiles::dir_ = nullptr;
+class EncodedFiles : public picturetest::TScriptMadeFiles<kMakeImages> {};
 
 void ExpectLoadFailure(const std::function<void()>& load)
 {
@@ -172,7 +154,7 @@ TEST_F(EncodedFiles, GraphicsKeepTheirFilesAndPngEncodesBitmaps)
     bitmap.SetImage(picturetest::TestPattern(20, 10));
     TPngImage encoded;
     encoded.Assign(bitmap);
-    const QString path = dir_->filePath(QStringLiteral("ours.png"));
+    const QString path = Path("ours.png");
     testsupport::WriteFileBytes(path, encoded.SaveToBytes());
     EXPECT_TRUE(SamePixels(bitmap.Image(), picturetest::PillowPixels(path)));
 

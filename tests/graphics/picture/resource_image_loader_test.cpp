@@ -22,7 +22,7 @@ namespace {
 
 // Pictures for a resource script: an 8-bit bitmap, a JPEG, a one-image icon with a
 // bitmap (not PNG) image, an EMF.
-const char* const kMakePictures = R"(
+constexpr char kMakePictures[] = R"(
 import sys, struct
 from PIL import Image
 d = sys.argv[1]
@@ -51,12 +51,11 @@ NOTES TEXTFILE "logo.bmp"
 )";
 
 // A resource file compiled by llvm-rc from the script above.
-class ResourceFile : public ::testing::Test {
+class ResourceFile : public picturetest::TScriptMadeFiles<kMakePictures> {
 protected:
     static void SetUpTestSuite()
     {
-        dir_ = new QTemporaryDir;
-        picturetest::RunPython(QString::fromLatin1(kMakePictures), {dir_->path()});
+        TScriptMadeFiles::SetUpTestSuite();
         testsupport::WriteFileBytes(Path("tile.cbm"),
                                     CompressToContainer(testsupport::ReadFileBytes(Path("logo.bmp")), TCompressionLevel::Max));
         testsupport::WriteFileBytes(Path("pictures.rc"), kScript);
@@ -67,13 +66,6 @@ protected:
             nullptr, 60000, &error);
         ASSERT_EQ(code, 0) << error.toStdString();
     }
-    static void TearDownTestSuite()
-    {
-        delete dir_;
-        dir_ = nullptr;
-    }
-    static QString Path(const char* name) { return dir_->filePath(QString::fromLatin1(name)); }
-
     // Loads one resource of the compiled file into a new picture.
     static void Load(TPictureEx& picture, const char* type, const char* name)
     {
@@ -84,11 +76,7 @@ protected:
         loader.SetResName(QString::fromLatin1(name));
         loader.Load();
     }
-
-    static QTemporaryDir* dir_;
 };
-
-QTemporaryDir* ResourceFile::dir_ = nullptr;
 
 void ExpectNotFound(const std::function<void()>& load, const QString& name)
 {
