@@ -12,12 +12,15 @@
 #include "graphics/picture/picture_ex.h"
 #include "graphics/picture/safety_bitmap.h"
 #include "wrapped_fill.h"
+#include "support/notifications.h"
 
 #include <QBuffer>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
+
+using testsupport::NotificationsDuring;
 
 using colortest::ReadWrapped;
 using colortest::WrappedBytes;
@@ -67,18 +70,6 @@ QImage Filled(const TColorSpec& spec, QImage image, const TRect& rect, bool inve
     TMemoryCanvas canvas(image);
     spec.Fill(canvas, rect, invert);
     return image;
-}
-
-int ChangesDuring(TColorSpec& spec, const std::function<void()>& action)
-{
-    int changes = 0;
-    TListener listener([&](TObject* sender, const TNotifyId& id) {
-        if (sender == &spec && id == notify::ObjectChanged)
-            ++changes;
-    });
-    listener.Attach(&spec.Broadcaster());
-    action();
-    return changes;
 }
 
 } // namespace
@@ -159,7 +150,7 @@ TEST(ColorSpec, AssignCopiesTheGradientOnlyForAGradation)
     gradient.GradColors()->SetColors({1, 2, 3});
 
     TColorSpec target;
-    EXPECT_EQ(ChangesDuring(target, [&] { target.Assign(gradient); }), 1);
+    EXPECT_EQ(NotificationsDuring(target, [&] { target.Assign(gradient); }), 1);
     EXPECT_EQ(target.Kind(), cskGradation);
     EXPECT_EQ(target.GradAngle(), 90);
     EXPECT_EQ(target.GradKind(), rgkCircleToRim);
@@ -170,7 +161,7 @@ TEST(ColorSpec, AssignCopiesTheGradientOnlyForAGradation)
     solid.SetColor(0x00FF00);
     solid.SetGradAngle(10);
     solid.GradColors()->SetColors({7});
-    EXPECT_EQ(ChangesDuring(target, [&] { target.Assign(solid); }), 1);
+    EXPECT_EQ(NotificationsDuring(target, [&] { target.Assign(solid); }), 1);
     EXPECT_EQ(target.Kind(), cskSolid);
     EXPECT_EQ(target.Color(), 0x00FF00);
     EXPECT_EQ(target.GradAngle(), 90);
@@ -208,11 +199,11 @@ TEST(ColorSpec, ChangesOfItsPartsAreItsChanges)
         sender = from;
         ++calls;
     });
-    EXPECT_EQ(ChangesDuring(spec, [&] { spec.SetColor(clBlack); }), 0);
-    EXPECT_EQ(ChangesDuring(spec, [&] { spec.SetColor(clRed); }), 1);
-    EXPECT_EQ(ChangesDuring(spec, [&] { spec.GradColors()->SetColor(0, 5); }), 1);
-    EXPECT_EQ(ChangesDuring(spec, [&] { spec.ImageData()->SetTransparentColor(1); }), 1);
-    EXPECT_EQ(ChangesDuring(spec, [&] { spec.SetGradDir(rgdRimToCenter); }), 1);
+    EXPECT_EQ(NotificationsDuring(spec, [&] { spec.SetColor(clBlack); }), 0);
+    EXPECT_EQ(NotificationsDuring(spec, [&] { spec.SetColor(clRed); }), 1);
+    EXPECT_EQ(NotificationsDuring(spec, [&] { spec.GradColors()->SetColor(0, 5); }), 1);
+    EXPECT_EQ(NotificationsDuring(spec, [&] { spec.ImageData()->SetTransparentColor(1); }), 1);
+    EXPECT_EQ(NotificationsDuring(spec, [&] { spec.SetGradDir(rgdRimToCenter); }), 1);
     EXPECT_EQ(calls, 4);
     EXPECT_EQ(sender, &spec);
 }
@@ -298,7 +289,7 @@ TEST(ColorSpec, LegacyBitmapKeepsAnEmptyPictureEmptyAndRefusesShortData)
     });
     TColorSpecWrapper wrapper;
     TColorSpec& spec = *wrapper.ColorSpec();
-    const int changes = ChangesDuring(spec, [&] {
+    const int changes = NotificationsDuring(spec, [&] {
         QBuffer buffer;
         buffer.setData(empty);
         buffer.open(QIODevice::ReadOnly);

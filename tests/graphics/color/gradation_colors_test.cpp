@@ -1,18 +1,12 @@
 #include "core/error.h"
 #include "graphics/color/gradation_colors.h"
+#include "support/notifications.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-int ChangesDuring(TGradationColors& colors, const std::function<void()>& action)
-{
-    int changes = 0;
-    TListener listener([&](TObject*, const TNotifyId& id) { changes += id == notify::ObjectChanged; });
-    listener.Attach(&colors.Broadcaster());
-    action();
-    return changes;
-}
+using testsupport::NotificationsDuring;
 
 QByteArray Bytes(std::initializer_list<int> values)
 {
@@ -63,19 +57,19 @@ TEST(GradationColors, ExpandRepeatsTheList)
 TEST(GradationColors, ChangesAreAnnouncedOnlyWhenSomethingDiffers)
 {
     TGradationColors colors;
-    EXPECT_EQ(ChangesDuring(colors, [&] { colors.SetColor(0, 0xFFFFFF); }), 0);
-    EXPECT_EQ(ChangesDuring(colors, [&] { colors.SetColor(0, 0x123456); }), 1);
-    EXPECT_EQ(ChangesDuring(colors, [&] { colors.SetColorCount(2); }), 0);
-    EXPECT_EQ(ChangesDuring(colors, [&] { colors.SetColorCount(4); }), 1);
+    EXPECT_EQ(NotificationsDuring(colors, [&] { colors.SetColor(0, 0xFFFFFF); }), 0);
+    EXPECT_EQ(NotificationsDuring(colors, [&] { colors.SetColor(0, 0x123456); }), 1);
+    EXPECT_EQ(NotificationsDuring(colors, [&] { colors.SetColorCount(2); }), 0);
+    EXPECT_EQ(NotificationsDuring(colors, [&] { colors.SetColorCount(4); }), 1);
     EXPECT_EQ(colors.Colors(), (std::vector<TColor>{0x123456, 0, 0, 0}));
-    EXPECT_EQ(ChangesDuring(colors, [&] { colors.ReverseColors(); }), 1);
+    EXPECT_EQ(NotificationsDuring(colors, [&] { colors.ReverseColors(); }), 1);
     EXPECT_EQ(colors.Colors(), (std::vector<TColor>{0, 0, 0, 0x123456}));
-    EXPECT_EQ(ChangesDuring(colors, [&] { colors.SetRepeatCount(1); }), 0);
+    EXPECT_EQ(NotificationsDuring(colors, [&] { colors.SetRepeatCount(1); }), 0);
 
     TGradationColors other;
     other.SetColors({1, 2, 3});
     other.SetRepeatCount(4);
-    EXPECT_EQ(ChangesDuring(colors, [&] { colors.Assign(other); }), 1);
+    EXPECT_EQ(NotificationsDuring(colors, [&] { colors.Assign(other); }), 1);
     EXPECT_EQ(colors.Colors(), other.Colors());
     EXPECT_EQ(colors.RepeatCount(), 4);
 }

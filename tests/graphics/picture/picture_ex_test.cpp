@@ -13,6 +13,7 @@
 #include "picture_holder.h"
 #include "picture_test_helpers.h"
 #include "support/test_support.h"
+#include "support/notifications.h"
 
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -22,6 +23,8 @@
 using picturetest::SamePixels;
 
 namespace {
+
+using testsupport::NotificationsDuring;
 
 // Records what a class declares through DefineProperties.
 class RecordingFiler : public TFiler {
@@ -47,18 +50,6 @@ RecordingFiler Declared(TPictureEx& picture)
     RecordingFiler filer;
     picture.DefineProperties(filer);
     return filer;
-}
-
-int ChangesDuring(TPictureEx& picture, const std::function<void()>& action)
-{
-    int changes = 0;
-    TListener listener([&](TObject* sender, const TNotifyId& id) {
-        if (sender == &picture && id == notify::ObjectChanged)
-            ++changes;
-    });
-    listener.Attach(&picture.Broadcaster());
-    action();
-    return changes;
 }
 
 std::unique_ptr<TSafetyBitmap> Bitmap(int width, int height)
@@ -122,12 +113,12 @@ TEST(PictureEx, PublishesImageIdAndStorageIdInThisOrder)
 TEST(PictureEx, AnnouncesEveryChangeOfItsGraphic)
 {
     TPictureEx picture;
-    EXPECT_EQ(ChangesDuring(picture, [&] { picture.SetGraphic(Bitmap(4, 4)); }), 1);
-    EXPECT_EQ(ChangesDuring(picture, [&] { picture.Bitmap().SetImage(picturetest::TestPattern(2, 2)); }), 1);
-    EXPECT_EQ(ChangesDuring(picture, [&] { picture.Bitmap().SetPixelFormat(TPixelFormat::pf8bit); }), 1);
-    EXPECT_EQ(ChangesDuring(picture, [&] { picture.Bitmap().Changed(); }), 1);
-    EXPECT_EQ(ChangesDuring(picture, [&] { picture.SetGraphic(nullptr); }), 1);
-    EXPECT_EQ(ChangesDuring(picture, [&] { picture.SetImageID(QStringLiteral("a.bmp")); }), 0);
+    EXPECT_EQ(NotificationsDuring(picture, [&] { picture.SetGraphic(Bitmap(4, 4)); }), 1);
+    EXPECT_EQ(NotificationsDuring(picture, [&] { picture.Bitmap().SetImage(picturetest::TestPattern(2, 2)); }), 1);
+    EXPECT_EQ(NotificationsDuring(picture, [&] { picture.Bitmap().SetPixelFormat(TPixelFormat::pf8bit); }), 1);
+    EXPECT_EQ(NotificationsDuring(picture, [&] { picture.Bitmap().Changed(); }), 1);
+    EXPECT_EQ(NotificationsDuring(picture, [&] { picture.SetGraphic(nullptr); }), 1);
+    EXPECT_EQ(NotificationsDuring(picture, [&] { picture.SetImageID(QStringLiteral("a.bmp")); }), 0);
 }
 
 TEST(PictureEx, AsBitmapAndAsJpegReplaceOtherGraphicsSilently)
@@ -135,14 +126,14 @@ TEST(PictureEx, AsBitmapAndAsJpegReplaceOtherGraphicsSilently)
     TPictureEx picture;
     picture.SetGraphic(Bitmap(4, 4));
     const TGraphic* bitmap = picture.Graphic();
-    EXPECT_EQ(ChangesDuring(picture, [&] { EXPECT_EQ(&picture.Bitmap(), bitmap); }), 0);
+    EXPECT_EQ(NotificationsDuring(picture, [&] { EXPECT_EQ(&picture.Bitmap(), bitmap); }), 0);
     EXPECT_EQ(picture.Width(), 4);
 
-    EXPECT_EQ(ChangesDuring(picture, [&] { picture.JPEG(); }), 0);
+    EXPECT_EQ(NotificationsDuring(picture, [&] { picture.JPEG(); }), 0);
     EXPECT_NE(dynamic_cast<TSafetyJPEGImage*>(picture.Graphic()), nullptr);
     EXPECT_TRUE(picture.Graphic()->Empty());
 
-    EXPECT_EQ(ChangesDuring(picture, [&] { picture.Bitmap(); }), 0);
+    EXPECT_EQ(NotificationsDuring(picture, [&] { picture.Bitmap(); }), 0);
     EXPECT_NE(dynamic_cast<TSafetyBitmap*>(picture.Graphic()), nullptr);
     EXPECT_EQ(picture.Width(), 0);
 }
@@ -159,7 +150,7 @@ TEST(PictureEx, AssignCopiesNamesAndFlagThenTheGraphic)
     TPictureEx target;
     target.SetGraphic(Bitmap(2, 2));
     const TGraphic* before = target.Graphic();
-    EXPECT_EQ(ChangesDuring(target, [&] { target.Assign(source); }), 1);
+    EXPECT_EQ(NotificationsDuring(target, [&] { target.Assign(source); }), 1);
     EXPECT_EQ(target.Graphic(), before);
     EXPECT_EQ(target.ImageID(), QStringLiteral("photo.jpg"));
     EXPECT_EQ(target.StorageID(), QStringLiteral("store-7"));
