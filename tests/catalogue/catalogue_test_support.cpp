@@ -51,10 +51,7 @@ std::unique_ptr<TFreePaperInfo> FreePaper(int width, int height, const std::vect
     paper->SetHeight(height);
     for (const TRect& rect : faces) {
         TFaceItem* item = paper->Faces()->AddFace();
-        item->SetLeft(rect.Left);
-        item->SetTop(rect.Top);
-        item->SetWidth(RectWidth(rect));
-        item->SetHeight(RectHeight(rect));
+        item->SetFaceRect(rect);
         item->SetFaceShape(shape);
         item->SetFaceMargin(margin);
     }

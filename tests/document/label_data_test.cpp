@@ -27,10 +27,7 @@ std::unique_ptr<TFreePaperInfo> Paper(const std::vector<TRect>& faces, const QSt
     paper->SetGroupName(QStringLiteral("テスト"));
     for (const TRect& rect : faces) {
         TFaceItem* item = paper->Faces()->AddFace();
-        item->SetLeft(rect.Left);
-        item->SetTop(rect.Top);
-        item->SetWidth(RectWidth(rect));
-        item->SetHeight(RectHeight(rect));
+        item->SetFaceRect(rect);
         item->SetFaceShape(fsRect);
         item->SetFaceMargin(5);
     }

@@ -33,14 +33,18 @@ TFaceInfo TFaceItem::Face() const
     return face;
 }
 
-void TFaceItem::SetFace(const TFaceInfo& face)
+void TFaceItem::SetFaceRect(const TRect& rect)
 {
-    face_ = face;
-    const TRect rect = face.FaceRect();
     left_ = rect.Left;
     top_ = rect.Top;
     width_ = RectWidth(rect);
     height_ = RectHeight(rect);
+}
+
+void TFaceItem::SetFace(const TFaceInfo& face)
+{
+    face_ = face;
+    SetFaceRect(face.FaceRect());
 }
 
 bool TFaceItem::HoleSizesStored() const

@@ -20,6 +20,7 @@ public:
     int Height() const { return height_; }
     void SetHeight(int height) { height_ = height; }
     TRect FaceRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
+    void SetFaceRect(const TRect& rect);
 
     int FaceMargin() const { return face_.FaceMargin(); }
     void SetFaceMargin(int margin) { face_.SetFaceMargin(margin); }
