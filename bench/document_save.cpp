@@ -2,8 +2,8 @@
 // each, against writing the same number of bytes to a file and flushing it: the cost of
 // the document over raw I/O.
 #include "catalogue/paper/free_paper_info.h"
-#include "core/canvas.h"
-#include "core/rect_object.h"
+#include "core/canvas/canvas.h"
+#include "core/model/rect_object.h"
 #include "core/stream/class_registry.h"
 #include "document/label_data.h"
 

@@ -2,7 +2,7 @@
 // rectangle) against pixman's gradients drawn directly at the same size, one thread, at
 // 1200 x 1200 and 2100 x 2970 pixels. Pixman has linear, radial and conical gradients; the box
 // gradient is measured against its linear one, the nearest it offers.
-#include "core/memory_canvas.h"
+#include "core/canvas/memory_canvas.h"
 #include "graphics/color/fill_gradation.h"
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 // crop and filter settings, its gradient colours, the properties of older versions), then
 // painted as a screen fill, a printer fill and a sample.
 #include "core/error.h"
-#include "core/memory_canvas.h"
+#include "core/canvas/memory_canvas.h"
 #include "core/stream/component_stream.h"
 #include "graphics/color/color_fill.h"
 #include "graphics/color/color_fill_wrapper.h"

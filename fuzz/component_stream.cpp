@@ -1,6 +1,6 @@
 // Fuzzes the component stream reader: resource header, component records, every value
 // kind, sub-object paths, children and the object reader's creation by class name.
-#include "core/draw_site_model.h"
+#include "core/model/draw_site_model.h"
 #include "core/error.h"
 #include "core/stream/class_registry.h"
 #include "core/stream/component_stream.h"

@@ -2,7 +2,7 @@
 // Change notification: broadcasters deliver (sender, notification id) pairs to the
 // listeners attached to them, in attach order, synchronously. TChangeNotify folds any
 // number of changes inside an update bracket into one ObjectChanged.
-#include "core/object.h"
+#include "core/persistent/object.h"
 
 #include <QUuid>
 #include <functional>

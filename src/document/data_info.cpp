@@ -1,6 +1,6 @@
 #include "document/data_info.h"
 
-#include "core/date_time.h"
+#include "core/persistent/date_time.h"
 #include "core/stream/reader.h"
 
 LR_DEFINE_CLASS(TDataInfo, TComponent, LR_CREATABLE(TDataInfo),

@@ -1,12 +1,12 @@
 #include "document/face_rendering.h"
 
 #include "catalogue/paper/paper_info.h"
-#include "core/draw_object.h"
-#include "core/draw_site_model.h"
+#include "core/model/draw_object.h"
+#include "core/model/draw_site_model.h"
 #include "core/error.h"
 #include "core/face/face_info.h"
-#include "core/memory_canvas.h"
-#include "core/units.h"
+#include "core/canvas/memory_canvas.h"
+#include "core/canvas/units.h"
 #include "document/label_data.h"
 #include "graphics/picture/png_codec.h"
 

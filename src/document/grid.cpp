@@ -1,6 +1,6 @@
 #include "document/grid.h"
 
-#include "core/canvas.h"
+#include "core/canvas/canvas.h"
 #include "core/stream/reader.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #pragma once
 // The grid and the guides of a face: shown on the draw site, snapped to while dragging,
 // and stored with the label document's sheet settings.
-#include "core/persistent.h"
-#include "core/rect.h"
+#include "core/persistent/persistent.h"
+#include "core/canvas/rect.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "document/ld_objects.h"
 
-#include "core/document_facts.h"
-#include "core/draw_object.h"
+#include "core/model/document_facts.h"
+#include "core/model/draw_object.h"
 #include "core/stream/reader.h"
 
 LR_DEFINE_CLASS(TLDObjects, TComponent, LR_CREATABLE(TLDObjects))

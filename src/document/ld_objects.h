@@ -3,7 +3,7 @@
 // children are the face's objects. Written, it reports a given list (front-most first) from
 // the last entry to the first, so that the stream holds the objects back-most first, and
 // leaves out empty background pictures; read, it takes the objects the stream holds.
-#include "core/component.h"
+#include "core/persistent/component.h"
 
 #include <memory>
 #include <vector>

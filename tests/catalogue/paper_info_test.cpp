@@ -2,7 +2,7 @@
 #include "catalogue/paper/paper_limits.h"
 #include "catalogue/paper/purpose_validator.h"
 #include "catalogue_test_support.h"
-#include "core/draw_site_model.h"
+#include "core/model/draw_site_model.h"
 #include "core/stream/component_stream.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "document_test_objects.h"
 
-#include "core/canvas.h"
-#include "core/color_type.h"
+#include "core/canvas/canvas.h"
+#include "core/persistent/color_type.h"
 #include "core/stream/class_registry.h"
 
 LR_DEFINE_CLASS(TTestBox, TLORectBase, LR_CREATABLE(TTestBox),

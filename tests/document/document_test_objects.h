@@ -1,9 +1,9 @@
 #pragma once
 // Object types for exercising documents: a filled rectangle, a date field and a background
 // picture, each registered for streams.
-#include "core/document_facts.h"
+#include "core/model/document_facts.h"
 #include "core/face/face_info.h"
-#include "core/rect_object.h"
+#include "core/model/rect_object.h"
 
 class TTestBox : public TLORectBase {
     LR_CLASS(TTestBox, TLORectBase)

@@ -1,7 +1,7 @@
 #include "objects/qr/qr_code.h"
 
-#include "core/memory_canvas.h"
-#include "core/rect.h"
+#include "core/canvas/memory_canvas.h"
+#include "core/canvas/rect.h"
 #include "objects/qr/qr_mask.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // Records that the paper database keeps per paper beside the paper itself: the extra
 // information (maker, purpose, corner size) and the pattern images (objects that show the
 // pre-printed design of a sheet, per label).
-#include "core/component.h"
+#include "core/persistent/component.h"
 
 #include <QByteArrayList>
 #include <memory>

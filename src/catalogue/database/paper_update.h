@@ -1,6 +1,6 @@
 #pragma once
 // TPaperUpdate: the update number of a paper catalogue and when it was last updated.
-#include "core/component.h"
+#include "core/persistent/component.h"
 
 #include <QDateTime>
 

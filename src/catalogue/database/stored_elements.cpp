@@ -6,7 +6,7 @@
 #include "core/stream/class_registry.h"
 #include "core/stream/component_stream.h"
 #include "core/stream/reader.h"
-#include "core/string_list.h"
+#include "core/persistent/string_list.h"
 #include "platform/shift_jis.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #pragma once
 // Reading and writing the elements of a paper database: component streams (without
 // resource header), text lines (Shift-JIS, one per line, each ended by CR LF) and raw bytes.
-#include "core/component.h"
+#include "core/persistent/component.h"
 
 #include <QStringList>
 #include <memory>

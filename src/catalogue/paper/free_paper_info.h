@@ -2,7 +2,7 @@
 // TFreePaperInfo: a sheet whose faces are listed one by one, each a TFaceItem with its own
 // rectangle, shape, bleed, hole, corner and purpose.
 #include "catalogue/paper/paper_info.h"
-#include "core/collection.h"
+#include "core/persistent/collection.h"
 
 class TFaceItem : public TCollectionItem {
     LR_CLASS(TFaceItem, TCollectionItem)

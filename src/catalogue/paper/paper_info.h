@@ -4,7 +4,7 @@
 // (faces listed one by one). All lengths are logical units; face geometry is kept in
 // portrait sheet coordinates and turned when the sheet is used in landscape.
 #include "catalogue/paper/purpose_list.h"
-#include "core/component.h"
+#include "core/persistent/component.h"
 #include "core/face/face_info.h"
 #include "core/face/face_site.h"
 

@@ -2,8 +2,8 @@
 // Face purposes: what a face is for (a disc face, a case cover, a tray card, a square
 // label), with the face shapes that suit each purpose. Papers carry the purposes they know;
 // the paper database keeps the catalogue of all purposes.
-#include "core/collection.h"
-#include "core/component.h"
+#include "core/persistent/collection.h"
+#include "core/persistent/component.h"
 #include "core/face/face_shape.h"
 
 #include <QStringList>

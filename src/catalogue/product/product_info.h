@@ -1,9 +1,9 @@
 #pragma once
 // Product and creator information: named fields (title, version, company, address, ...)
 // that text objects can be bound to. A record is recognised by its GUID.
-#include "core/collection.h"
-#include "core/component.h"
-#include "core/string_list.h"
+#include "core/persistent/collection.h"
+#include "core/persistent/component.h"
+#include "core/persistent/string_list.h"
 
 #include <QUuid>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "core/canvas.h"
+#include "core/canvas/canvas.h"
 
-#include "core/units.h"
+#include "core/canvas/units.h"
 
 #include <QGuiApplication>
 #include <QImage>

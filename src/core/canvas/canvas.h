@@ -5,7 +5,7 @@
 // painter's world transform, so that objects draw in logical units. It also keeps the
 // font's resolution, so that a font sized in points comes out at its physical size under
 // any mapping, and the clip region in device pixels.
-#include "core/rect.h"
+#include "core/canvas/rect.h"
 
 #include <QFont>
 #include <QPainter>

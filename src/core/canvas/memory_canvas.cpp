@@ -1,4 +1,4 @@
-#include "core/memory_canvas.h"
+#include "core/canvas/memory_canvas.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // A canvas on a memory bitmap. Its resolution is an explicit one when given (banded
 // printing renders at the printer's), else that of a reference device (the screen when
 // none); the bitmap reports that resolution, and the canvas font keeps its point size at it.
-#include "core/canvas.h"
+#include "core/canvas/canvas.h"
 
 #include <QImage>
 

@@ -1,4 +1,4 @@
-#include "core/offscreen.h"
+#include "core/canvas/offscreen.h"
 
 #include <QPaintDevice>
 

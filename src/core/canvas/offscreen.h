@@ -1,7 +1,7 @@
 #pragma once
 // Off-screen bitmaps that cover the visible part of a logical rectangle on a target
 // canvas, mapped so that logical coordinates draw into the right pixels.
-#include "core/memory_canvas.h"
+#include "core/canvas/memory_canvas.h"
 
 #include <memory>
 

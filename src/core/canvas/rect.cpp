@@ -1,6 +1,6 @@
-#include "core/rect.h"
+#include "core/canvas/rect.h"
 
-#include "core/units.h"
+#include "core/canvas/units.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "core/scaler.h"
+#include "core/canvas/scaler.h"
 
-#include "core/units.h"
+#include "core/canvas/units.h"
 
 #include <cstdint>
 

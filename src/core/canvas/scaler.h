@@ -1,8 +1,8 @@
 #pragma once
 // TScaler maps logical units (UnitDPI per inch) onto the pixels of a device at a zoom
 // factor, so that objects drawn in logical units come out at their physical size.
-#include "core/canvas.h"
-#include "core/persistent.h"
+#include "core/canvas/canvas.h"
+#include "core/persistent/persistent.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "core/units.h"
+#include "core/canvas/units.h"
 
 #include <cstdint>
 #include <cstdlib>

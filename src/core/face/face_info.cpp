@@ -1,6 +1,6 @@
 #include "core/face/face_info.h"
 
-#include "core/canvas.h"
+#include "core/canvas/canvas.h"
 #include "core/face/outline.h"
 
 #include <iterator>

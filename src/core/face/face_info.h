@@ -4,7 +4,7 @@
 // shapes and the purpose of the face. It answers the face's derived rectangles, its
 // region and its drawing.
 #include "core/face/face_shape.h"
-#include "core/rect.h"
+#include "core/canvas/rect.h"
 
 #include <QRegion>
 #include <QString>

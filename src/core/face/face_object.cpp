@@ -1,8 +1,8 @@
 #include "core/face/face_object.h"
 
-#include "core/canvas.h"
-#include "core/designer_registry.h"
-#include "core/draw_site_model.h"
+#include "core/canvas/canvas.h"
+#include "core/model/designer_registry.h"
+#include "core/model/draw_site_model.h"
 #include "core/face/face_site.h"
 
 #include <algorithm>

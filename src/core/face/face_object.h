@@ -4,9 +4,9 @@
 // is created for display and never stored in documents. Its face selection is its own
 // flag, apart from the draw-object selection that drives editing handles: on an exclusive
 // site selecting a face deselects the others, elsewhere a click toggles it.
-#include "core/color_type.h"
+#include "core/persistent/color_type.h"
 #include "core/face/face_info.h"
-#include "core/rect_object.h"
+#include "core/model/rect_object.h"
 
 #include <functional>
 

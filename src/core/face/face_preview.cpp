@@ -1,10 +1,10 @@
 #include "core/face/face_preview.h"
 
-#include "core/draw_object.h"
-#include "core/draw_site_model.h"
+#include "core/model/draw_object.h"
+#include "core/model/draw_site_model.h"
 #include "core/face/face_info.h"
-#include "core/memory_canvas.h"
-#include "core/units.h"
+#include "core/canvas/memory_canvas.h"
+#include "core/canvas/units.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The outline shapes of a label face and of its centre hole, their stream type
 // information and the names the user sees for them.
-#include "core/persistent.h"
+#include "core/persistent/persistent.h"
 
 #include <QStringList>
 

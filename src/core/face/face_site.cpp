@@ -1,6 +1,6 @@
 #include "core/face/face_site.h"
 
-#include "core/draw_site_model.h"
+#include "core/model/draw_site_model.h"
 #include "core/error.h"
 
 #include <memory>

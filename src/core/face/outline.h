@@ -2,7 +2,7 @@
 // Closed outlines on a rectangle (rectangle, ellipse, rounded rectangle, barrel), as paths
 // to draw and as regions to clip and hit-test. Coordinates are whatever units the caller
 // works in: logical units, or device pixels after conversion.
-#include "core/rect.h"
+#include "core/canvas/rect.h"
 
 #include <QPainterPath>
 #include <QRegion>

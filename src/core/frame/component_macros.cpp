@@ -1,9 +1,9 @@
 #include "core/frame/component_macros.h"
 
-#include "core/component.h"
+#include "core/persistent/component.h"
 #include "core/error.h"
 #include "core/frame/macro_string.h"
-#include "core/string_list.h"
+#include "core/persistent/string_list.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Macros: every file name, registry key, caption and message of the program is written as
 // text with "$(name)" and "$(name:format)" references that are expanded at use.
-#include "core/string_list.h"
+#include "core/persistent/string_list.h"
 
 #include <QStringList>
 

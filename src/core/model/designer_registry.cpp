@@ -1,4 +1,4 @@
-#include "core/designer_registry.h"
+#include "core/model/designer_registry.h"
 
 #include <utility>
 

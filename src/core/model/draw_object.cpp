@@ -1,11 +1,11 @@
-#include "core/draw_object.h"
+#include "core/model/draw_object.h"
 
-#include "core/designer_registry.h"
-#include "core/draw_site_model.h"
+#include "core/model/designer_registry.h"
+#include "core/model/draw_site_model.h"
 #include "core/error.h"
 #include "core/messages.h"
-#include "core/object_interfaces.h"
-#include "core/offscreen.h"
+#include "core/model/object_interfaces.h"
+#include "core/canvas/offscreen.h"
 
 #include <QScopedValueRollback>
 #include <algorithm>

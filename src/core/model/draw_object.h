@@ -4,10 +4,10 @@
 // is given, and lives as an entry in the ordered child list of its draw site, where the
 // child order is the z-order (index 0 back-most). Its pixel bounds on the site are derived
 // from its logical bounds and the site's scaler.
-#include "core/component.h"
+#include "core/persistent/component.h"
 #include "core/notify.h"
-#include "core/rect.h"
-#include "core/string_list.h"
+#include "core/canvas/rect.h"
+#include "core/persistent/string_list.h"
 
 #include <QImage>
 #include <functional>

@@ -1,8 +1,8 @@
-#include "core/draw_site_model.h"
+#include "core/model/draw_site_model.h"
 
-#include "core/canvas.h"
-#include "core/color_type.h"
-#include "core/draw_object.h"
+#include "core/canvas/canvas.h"
+#include "core/persistent/color_type.h"
+#include "core/model/draw_object.h"
 
 #include <algorithm>
 

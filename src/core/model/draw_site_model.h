@@ -4,9 +4,9 @@
 // device pixels through its scaler, keeps the modified flag, forwards the objects'
 // notifications to its own listeners, and paints its objects onto the screen canvas or
 // onto any foreign canvas. The editing surface (the draw site) grows from it.
-#include "core/component.h"
+#include "core/persistent/component.h"
 #include "core/notify.h"
-#include "core/scaler.h"
+#include "core/canvas/scaler.h"
 
 #include <functional>
 #include <memory>

@@ -1,7 +1,7 @@
-#include "core/label_object.h"
+#include "core/model/label_object.h"
 
-#include "core/canvas.h"
-#include "core/designer_registry.h"
+#include "core/canvas/canvas.h"
+#include "core/model/designer_registry.h"
 
 LR_DEFINE_CLASS(TLabelObject, TDrawObject, LR_ABSTRACT,
     prop::Boolean("DontPrint", &Self::DontPrint, &Self::SetDontPrint),

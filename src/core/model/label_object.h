@@ -1,7 +1,7 @@
 #pragma once
 // TLabelObject: a draw object that can be printed or kept off the printer, painted with
 // an opacity, and shared through interface references.
-#include "core/draw_object.h"
+#include "core/model/draw_object.h"
 
 class TLabelObject : public TDrawObject {
     LR_CLASS(TLabelObject, TDrawObject)

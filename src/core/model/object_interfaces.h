@@ -1,7 +1,7 @@
 #pragma once
 // Capabilities that object types offer beyond the base classes; callers query them with
 // dynamic_cast.
-#include "core/rect.h"
+#include "core/canvas/rect.h"
 
 class TCanvas;
 

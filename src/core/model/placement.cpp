@@ -1,9 +1,9 @@
-#include "core/placement.h"
+#include "core/model/placement.h"
 
-#include "core/draw_object.h"
-#include "core/draw_site_model.h"
-#include "core/object_interfaces.h"
-#include "core/units.h"
+#include "core/model/draw_object.h"
+#include "core/model/draw_site_model.h"
+#include "core/model/object_interfaces.h"
+#include "core/canvas/units.h"
 
 namespace {
 

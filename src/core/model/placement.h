@@ -1,6 +1,6 @@
 #pragma once
 // Placement of objects that are inserted, pasted or moved between faces.
-#include "core/rect.h"
+#include "core/canvas/rect.h"
 
 #include <vector>
 

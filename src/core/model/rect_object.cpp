@@ -1,6 +1,6 @@
-#include "core/rect_object.h"
+#include "core/model/rect_object.h"
 
-#include "core/draw_site_model.h"
+#include "core/model/draw_site_model.h"
 
 LR_DEFINE_CLASS(TLORectBase, TLabelObject, LR_ABSTRACT,
     prop::Integer("Left", &Self::Left, &Self::SetLeft),

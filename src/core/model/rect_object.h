@@ -1,8 +1,8 @@
 #pragma once
 // TLORectBase: a label object whose geometry is a logical rectangle, published as Left,
 // Top, Width and Height in place of the pixel bounds of the same names.
-#include "core/label_object.h"
-#include "core/object_interfaces.h"
+#include "core/model/label_object.h"
+#include "core/model/object_interfaces.h"
 
 class TLORectBase : public TLabelObject, public IDOBounds, public IDOEncloseBounds, public IDORect, public IDODrawGhost {
     LR_CLASS(TLORectBase, TLabelObject)

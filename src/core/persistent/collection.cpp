@@ -1,4 +1,4 @@
-#include "core/collection.h"
+#include "core/persistent/collection.h"
 
 #include "core/error.h"
 

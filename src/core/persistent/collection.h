@@ -1,7 +1,7 @@
 #pragma once
 // Collections: ordered lists of items of one class, streamed as a collection value and
 // copied item by item.
-#include "core/persistent.h"
+#include "core/persistent/persistent.h"
 
 #include <memory>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "core/color_type.h"
+#include "core/persistent/color_type.h"
 
 #include <QGuiApplication>
 #include <QPalette>

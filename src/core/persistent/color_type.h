@@ -1,6 +1,6 @@
 #pragma once
 // Colour values and font character sets as streams name them.
-#include "core/persistent.h"
+#include "core/persistent/persistent.h"
 
 #include <QColor>
 

@@ -1,4 +1,4 @@
-#include "core/component.h"
+#include "core/persistent/component.h"
 
 #include "core/error.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Components: persistent objects with a name and a free integer tag that can own child
 // components in a stream (a draw site its objects, a face's object list its objects).
-#include "core/persistent.h"
+#include "core/persistent/persistent.h"
 
 #include <QString>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "core/date_time.h"
+#include "core/persistent/date_time.h"
 
 #include <cmath>
 

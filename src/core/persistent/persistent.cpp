@@ -1,4 +1,4 @@
-#include "core/persistent.h"
+#include "core/persistent/persistent.h"
 
 #include "core/error.h"
 

@@ -8,7 +8,7 @@
 // properties and property panels all walk this list instead of naming properties again.
 // Extra properties with their own writers (string lists, pictures, binary data) are
 // declared by DefineProperties and follow the published ones.
-#include "core/object.h"
+#include "core/persistent/object.h"
 
 #include <QByteArray>
 #include <QString>

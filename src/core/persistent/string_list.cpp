@@ -1,4 +1,4 @@
-#include "core/string_list.h"
+#include "core/persistent/string_list.h"
 
 #include "core/stream/reader.h"
 #include "core/stream/writer.h"

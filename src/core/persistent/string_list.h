@@ -1,7 +1,7 @@
 #pragma once
 // A list of text lines with a change event, used for free text stored with objects and
 // for every string-list property.
-#include "core/persistent.h"
+#include "core/persistent/persistent.h"
 
 #include <QStringList>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "core/stream/class_registry.h"
 
-#include "core/component.h"
+#include "core/persistent/component.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "core/stream/component_stream.h"
 
-#include "core/component.h"
+#include "core/persistent/component.h"
 #include "core/stream/class_registry.h"
 #include "core/stream/reader.h"
 #include "core/stream/writer.h"

@@ -1,7 +1,7 @@
 #include "core/stream/reader.h"
 
-#include "core/collection.h"
-#include "core/component.h"
+#include "core/persistent/collection.h"
+#include "core/persistent/component.h"
 #include "core/error.h"
 #include "core/stream/class_registry.h"
 #include "core/stream/extended.h"

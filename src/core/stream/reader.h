@@ -2,7 +2,7 @@
 // TReader reads components and values of the component stream format. The input is
 // untrusted: every length is checked against the bytes that remain, nesting is bounded,
 // and any fault ends the whole read with one of the format's error texts.
-#include "core/persistent.h"
+#include "core/persistent/persistent.h"
 #include "core/stream/value_type.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "core/stream/writer.h"
 
-#include "core/collection.h"
-#include "core/component.h"
+#include "core/persistent/collection.h"
+#include "core/persistent/component.h"
 #include "core/error.h"
 #include "core/stream/extended.h"
 #include "platform/shift_jis.h"

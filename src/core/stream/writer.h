@@ -1,6 +1,6 @@
 #pragma once
 // TWriter writes components and values in the component stream format.
-#include "core/persistent.h"
+#include "core/persistent/persistent.h"
 #include "core/stream/value_type.h"
 
 #include <QByteArray>

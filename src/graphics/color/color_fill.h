@@ -3,10 +3,10 @@
 // a picture (stretched or tiled, with the crop and filters of its image data), or a gradient
 // of several colours in one of seven kinds. Every change of the fill, its image
 // data or its gradient colours is announced once through its change notifier.
-#include "core/color_type.h"
+#include "core/persistent/color_type.h"
 #include "core/notify.h"
-#include "core/persistent.h"
-#include "core/rect.h"
+#include "core/persistent/persistent.h"
+#include "core/canvas/rect.h"
 #include "graphics/color/color_fill_types.h"
 
 #include <functional>

@@ -8,7 +8,7 @@
 //   Preview\<name>       its 48 x 48 sample as a PNG image in the picture stream form
 // Each operation opens the file and closes it again. Changes are made in a working copy that
 // then replaces the file, so that a failure never leaves a half-written history behind.
-#include "core/component.h"
+#include "core/persistent/component.h"
 
 class TColorSpec;
 class TPictureEx;

@@ -1,6 +1,6 @@
 // Painting a colour specification: its fill, its sample and whether it is a pure colour.
-#include "core/canvas.h"
-#include "core/units.h"
+#include "core/canvas/canvas.h"
+#include "core/canvas/units.h"
 #include "graphics/color/color_fill.h"
 #include "graphics/color/device_area.h"
 #include "graphics/color/fill_gradation.h"

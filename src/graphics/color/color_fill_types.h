@@ -1,6 +1,6 @@
 #pragma once
 // The enumerations of colour specifications as streams name them.
-#include "core/persistent.h"
+#include "core/persistent/persistent.h"
 
 enum TColorSpecKind { cskSolid = 0, cskBitmap = 1, cskGradation = 2 };
 

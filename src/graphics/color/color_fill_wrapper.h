@@ -1,7 +1,7 @@
 #pragma once
 // TColorSpecWrapper: the component that carries one colour specification through a component
 // stream, as the colour history stores its entries.
-#include "core/component.h"
+#include "core/persistent/component.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #pragma once
 // Colours as the pixel work needs them: plain 0x00BBGGRR values and their channels.
-#include "core/color_type.h"
+#include "core/persistent/color_type.h"
 
 #include <cstdint>
 

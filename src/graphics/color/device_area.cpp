@@ -1,7 +1,7 @@
 #include "graphics/color/device_area.h"
 
-#include "core/canvas.h"
-#include "core/units.h"
+#include "core/canvas/canvas.h"
+#include "core/canvas/units.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 // Where painting lands on a canvas in device pixels, for fills that work on pixels directly.
-#include "core/rect.h"
+#include "core/canvas/rect.h"
 
 #include <QRect>
 

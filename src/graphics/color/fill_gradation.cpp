@@ -1,6 +1,6 @@
 #include "graphics/color/fill_gradation.h"
 
-#include "core/canvas.h"
+#include "core/canvas/canvas.h"
 #include "graphics/color/device_area.h"
 #include "graphics/color/grad_fill.h"
 #include "graphics/picture/graphic.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Painting a gradient into a rectangle: the kind chooses the rasteriser, the 128 x 128 result
 // is stretched onto screens and smoothly resampled for printers.
-#include "core/color_type.h"
+#include "core/persistent/color_type.h"
 #include "graphics/color/color_fill_types.h"
 
 #include <memory>

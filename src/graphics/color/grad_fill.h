@@ -3,7 +3,7 @@
 // grid of 128 x 128 cells, each holding an index into a palette of 1024 colours that are
 // spread evenly over the gradient's colour list. Each kind of gradient lays its indices out
 // by its own exact formula; the cells then take their palette colours.
-#include "core/color_type.h"
+#include "core/persistent/color_type.h"
 
 #include <QImage>
 #include <array>

@@ -1,7 +1,7 @@
 // The radial and angular gradients: both measure each cell from the centre of the grid
 // (63.5, 63.5) in 1/4096 of a cell or of a radian. Neither measure depends on the colours
 // or the angle, so each is computed once.
-#include "core/units.h"
+#include "core/canvas/units.h"
 #include "graphics/color/grad_fill.h"
 
 #include <cmath>

@@ -2,9 +2,9 @@
 // TGradationColors: the colours of a gradient, in order, and how many times the list repeats
 // across it. A new list runs from white to black once. Gradient colours are plain RGB values
 // (0x00BBGGRR); no system colour is translated.
-#include "core/color_type.h"
+#include "core/persistent/color_type.h"
 #include "core/notify.h"
-#include "core/persistent.h"
+#include "core/persistent/persistent.h"
 
 #include <QByteArray>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "graphics/color/history_key.h"
 
-#include "core/memory_canvas.h"
+#include "core/canvas/memory_canvas.h"
 #include "core/stream/component_stream.h"
 #include "graphics/color/color_fill.h"
 #include "graphics/color/color_fill_wrapper.h"

@@ -2,7 +2,7 @@
 // The "Bitmap" property older documents wrote for the picture of a colour specification: a
 // bitmap whose "Data" is a 32-bit little-endian length followed by a BMP file (or a
 // compressed bitmap). It is only read; each bitmap read is handed to the owner.
-#include "core/persistent.h"
+#include "core/persistent/persistent.h"
 
 #include <functional>
 #include <memory>

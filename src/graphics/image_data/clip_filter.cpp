@@ -1,6 +1,6 @@
 #include "graphics/image_data/clip_filter.h"
 
-#include "core/memory_canvas.h"
+#include "core/canvas/memory_canvas.h"
 #include "core/stream/reader.h"
 #include "core/stream/writer.h"
 #include "graphics/color/color_rgb.h"

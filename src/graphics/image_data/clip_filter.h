@@ -3,7 +3,7 @@
 // an empty rectangle keeps the whole picture. A rectangle reaching beyond the picture (one
 // read from a damaged document, say) is cut to the picture, and one wholly outside it keeps
 // the whole picture, so that a crop never makes a bitmap larger than its source.
-#include "core/color_type.h"
+#include "core/persistent/color_type.h"
 #include "graphics/image_data/image_filter.h"
 
 class TClipFilter : public TImageFilter {

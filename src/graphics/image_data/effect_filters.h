@@ -1,6 +1,6 @@
 #pragma once
 // The effect filters of label images: blur or sharpen, brightness and contrast, monotone.
-#include "core/color_type.h"
+#include "core/persistent/color_type.h"
 #include "graphics/image_data/image_filter.h"
 
 // BlurCount > 0 blurs with that many box-filter passes, < 0 sharpens with strength

@@ -3,7 +3,7 @@
 // bitmap of the rectangle's size and the source's format. 24-bit pixels are B, G, R bytes
 // (Format_BGR888); 32-bit pixels are B, G, R and an unused fourth byte (Format_RGB32), which
 // the effects do not compute: it keeps the value a new bitmap of the format holds, 0xFF.
-#include "core/rect.h"
+#include "core/canvas/rect.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The effects of label images: monotone tint, brightness and contrast, box blur, unsharp
 // mask and the replacement of one colour. Every effect works through precomputed tables.
-#include "core/color_type.h"
+#include "core/persistent/color_type.h"
 #include "graphics/image_data/effector.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "graphics/image_data/image_data.h"
 
-#include "core/units.h"
+#include "core/canvas/units.h"
 #include "graphics/image_data/clip_filter.h"
 #include "graphics/image_data/effect_filters.h"
 #include "graphics/picture/encoded_image.h"

@@ -3,9 +3,9 @@
 // sharpening, monotone tint, brightness and contrast, and a colour made transparent. The
 // processed picture is made on demand in a fixed order and kept until the next change of
 // the picture, a filter or the transparent colour.
-#include "core/color_type.h"
+#include "core/persistent/color_type.h"
 #include "core/notify.h"
-#include "core/persistent.h"
+#include "core/persistent/persistent.h"
 
 #include <memory>
 

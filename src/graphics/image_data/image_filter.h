@@ -4,8 +4,8 @@
 // into a destination picture. Effect filters do their pixel work through an effect
 // (effector.h); the clip filter crops.
 #include "core/notify.h"
-#include "core/persistent.h"
-#include "core/rect.h"
+#include "core/persistent/persistent.h"
+#include "core/canvas/rect.h"
 #include "graphics/image_data/effector.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 #include "graphics/picture/graphic.h"
 
 #include "core/error.h"
-#include "core/memory_canvas.h"
+#include "core/canvas/memory_canvas.h"
 #include "graphics/picture/picture_limits.h"
 #include "graphics/picture/picture_messages.h"
 

@@ -2,8 +2,8 @@
 // TGraphic: the base of every graphic a picture can hold (bitmaps, JPEG, PNG and GIF
 // images, metafiles, icons). A graphic loads from and saves to its file format, draws
 // itself stretched into a rectangle, and reports every change of its content to its owner.
-#include "core/persistent.h"
-#include "core/rect.h"
+#include "core/persistent/persistent.h"
+#include "core/canvas/rect.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "graphics/picture/load_image_file.h"
 
 #include "core/error.h"
-#include "core/rect.h"
+#include "core/canvas/rect.h"
 #include "graphics/picture/graphic_registry.h"
 #include "graphics/picture/jpeg_codec.h"
 #include "graphics/picture/picture_ex.h"

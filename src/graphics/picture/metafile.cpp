@@ -1,7 +1,7 @@
 #include "graphics/picture/metafile.h"
 
-#include "core/canvas.h"
-#include "core/units.h"
+#include "core/canvas/canvas.h"
+#include "core/canvas/units.h"
 #include "graphics/picture/byte_view.h"
 #include "graphics/picture/picture_messages.h"
 

@@ -6,7 +6,7 @@
 // picture data into component streams (its loader fills it again when the stream is read);
 // any other change of the graphic clears the mark, so that changed content is always stored.
 #include "core/notify.h"
-#include "core/persistent.h"
+#include "core/persistent/persistent.h"
 
 #include <memory>
 

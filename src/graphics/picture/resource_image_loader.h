@@ -4,7 +4,7 @@
 // without file header, or a container around a BMP file), "RT_ICON" (an icon image),
 // "METAFILE" and "JPEG". After a successful load the picture is marked as filled from a
 // resource, so that it writes no picture data into component streams.
-#include "core/persistent.h"
+#include "core/persistent/persistent.h"
 
 #include <functional>
 

@@ -4,7 +4,7 @@
 // files. A bitmap marked transparent is drawn through a one-bit mask: mask pixels that are
 // set (white) are left out. The mask is built from the transparent colour when first needed, or
 // put in place by the caller, and is dropped on the next change.
-#include "core/color_type.h"
+#include "core/persistent/color_type.h"
 #include "graphics/picture/graphic.h"
 #include "graphics/picture/pixel_format.h"
 

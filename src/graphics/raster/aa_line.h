@@ -4,7 +4,7 @@
 // inside the line's strip, times an intensity k. The per-pixel work is integer only: a
 // Bresenham walk along the major axis in 16.16 fixed point, with the coverage profile
 // sampled into a table.
-#include "core/object.h"
+#include "core/persistent/object.h"
 
 #include <QImage>
 #include <QPoint>

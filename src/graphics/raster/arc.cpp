@@ -1,6 +1,6 @@
 #include "graphics/raster/arc.h"
 
-#include "core/units.h"
+#include "core/canvas/units.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 // Circular arcs described by three points or by a chord and a bulge height, in integer page
 // coordinates (y grows downwards). Results are rounded half away from zero unless stated.
-#include "core/rect.h"
+#include "core/canvas/rect.h"
 
 #include <QPoint>
 #include <QPointF>

@@ -1,7 +1,7 @@
 #include "graphics/raster/arc_drawing.h"
 
-#include "core/canvas.h"
-#include "core/units.h"
+#include "core/canvas/canvas.h"
+#include "core/canvas/units.h"
 #include "graphics/raster/arc.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "graphics/raster/blend_table.h"
 
-#include "core/units.h"
+#include "core/canvas/units.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "graphics/raster/blended_paint.h"
 
-#include "core/draw_object.h"
-#include "core/offscreen.h"
+#include "core/model/draw_object.h"
+#include "core/canvas/offscreen.h"
 #include "graphics/raster/blendable_format.h"
 #include "graphics/raster/blender.h"
 

@@ -4,7 +4,7 @@
 // is made for one operation: filled, executed and dropped. Every mismatch (pixel formats,
 // an alpha rectangle outside its map, rectangles of different sizes, no overlap) makes
 // Execute do nothing.
-#include "core/object.h"
+#include "core/persistent/object.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,6 +1,6 @@
 #include "graphics/raster/map_rect_to_quad.h"
 
-#include "core/rect.h"
+#include "core/canvas/rect.h"
 #include "graphics/raster/result_image.h"
 #include "graphics/raster/scan_polygon.h"
 

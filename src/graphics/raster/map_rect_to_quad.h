@@ -1,7 +1,7 @@
 #pragma once
 // Mapping a rectangle of a bitmap onto a quadrilateral (nearest neighbour, 16.16 fixed
 // point), and the rotation of bitmaps by any angle built on it.
-#include "core/color_type.h"
+#include "core/persistent/color_type.h"
 
 #include <QImage>
 #include <QPointF>

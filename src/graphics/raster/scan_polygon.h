@@ -1,7 +1,7 @@
 #pragma once
 // Scan conversion of convex polygons with up to three attributes interpolated linearly
 // along the edges and across each span; pixel centres lie at (x + 0.5, y + 0.5).
-#include "core/rect.h"
+#include "core/canvas/rect.h"
 
 #include <functional>
 

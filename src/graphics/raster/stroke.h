@@ -2,8 +2,8 @@
 // TStroke: a recorded outline in logical units, points with path point types as a device
 // context reports them. It can be replayed on any canvas, turned into a path for filling or
 // clipping, or traced anti-aliased into an alpha map.
-#include "core/persistent.h"
-#include "core/rect.h"
+#include "core/persistent/persistent.h"
+#include "core/canvas/rect.h"
 
 #include <QPainterPath>
 #include <QPoint>

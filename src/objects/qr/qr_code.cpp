@@ -1,7 +1,7 @@
 #include "objects/qr/qr_code.h"
 
-#include "core/canvas.h"
-#include "core/rect.h"
+#include "core/canvas/canvas.h"
+#include "core/canvas/rect.h"
 #include "objects/qr/qr_interleave.h"
 #include "objects/qr/qr_mask.h"
 

@@ -7,7 +7,7 @@
 // Encoding is lazy: setters and payload changes only set the changed flag; the next Draw
 // (or an explicit Encode) re-encodes. A payload that no symbol of the settings can hold
 // is refused: the encoder then has no symbol, draws nothing, and gives the reason.
-#include "core/persistent.h"
+#include "core/persistent/persistent.h"
 #include "objects/qr/qr_data.h"
 #include "objects/qr/qr_matrix.h"
 

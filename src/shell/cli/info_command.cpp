@@ -7,7 +7,7 @@
 #include "catalogue/database/papers_v2.h"
 #include "catalogue/paper/paper_info.h"
 #include "catalogue/paper/paper_json.h"
-#include "core/draw_object.h"
+#include "core/model/draw_object.h"
 #include "core/error.h"
 #include "core/frame/data_files.h"
 #include "document/label_data.h"

@@ -8,7 +8,7 @@
 #include "catalogue/paper/paper_json.h"
 #include "core/error.h"
 #include "core/frame/data_files.h"
-#include "core/units.h"
+#include "core/canvas/units.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

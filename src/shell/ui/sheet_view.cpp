@@ -1,9 +1,9 @@
 #include "shell/ui/sheet_view.h"
 
 #include "catalogue/paper/paper_info.h"
-#include "core/canvas.h"
+#include "core/canvas/canvas.h"
 #include "core/face/face_site.h"
-#include "core/units.h"
+#include "core/canvas/units.h"
 #include "document/label_data.h"
 
 #include <QMouseEvent>

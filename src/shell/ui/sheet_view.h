@@ -1,7 +1,7 @@
 #pragma once
 // The current sheet of the document: the paper with its faces, fitted into the widget; a
 // click chooses a face.
-#include "core/draw_site_model.h"
+#include "core/model/draw_site_model.h"
 
 #include <QWidget>
 

@@ -1,5 +1,5 @@
-#include "core/memory_canvas.h"
-#include "core/scaler.h"
+#include "core/canvas/memory_canvas.h"
+#include "core/canvas/scaler.h"
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>

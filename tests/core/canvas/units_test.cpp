@@ -1,5 +1,5 @@
-#include "core/rect.h"
-#include "core/units.h"
+#include "core/canvas/rect.h"
+#include "core/canvas/units.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "core/designer_registry.h"
-#include "core/draw_site_model.h"
+#include "core/model/designer_registry.h"
+#include "core/model/draw_site_model.h"
 #include "core/face/face_site.h"
 #include "face_test_support.h"
-#include "sample_objects.h"
+#include "../model/sample_objects.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "core/canvas.h"
-#include "core/draw_site_model.h"
+#include "core/canvas/canvas.h"
+#include "core/model/draw_site_model.h"
 #include "core/face/face_preview.h"
-#include "core/units.h"
+#include "core/canvas/units.h"
 #include "face_test_support.h"
-#include "sample_objects.h"
+#include "../model/sample_objects.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // Shared fixtures of the face tests: a canvas on which one logical unit is one pixel,
 // pixel and region measurements, and a paper made of a list of face descriptions.
 #include "core/face/face_site.h"
-#include "core/memory_canvas.h"
-#include "core/scaler.h"
+#include "core/canvas/memory_canvas.h"
+#include "core/canvas/scaler.h"
 
 #include <vector>
 

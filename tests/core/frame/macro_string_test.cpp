@@ -2,7 +2,7 @@
 #include "core/frame/component_macros.h"
 #include "core/frame/macro_string.h"
 #include "core/messages.h"
-#include "../stream_samples.h"
+#include "../stream/stream_samples.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "core/draw_site_model.h"
-#include "core/memory_canvas.h"
+#include "core/model/draw_site_model.h"
+#include "core/canvas/memory_canvas.h"
 #include "core/messages.h"
 #include "sample_objects.h"
 

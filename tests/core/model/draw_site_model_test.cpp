@@ -1,6 +1,6 @@
-#include "core/draw_site_model.h"
-#include "core/memory_canvas.h"
-#include "core/placement.h"
+#include "core/model/draw_site_model.h"
+#include "core/canvas/memory_canvas.h"
+#include "core/model/placement.h"
 #include "sample_objects.h"
 
 #include <gtest/gtest.h>

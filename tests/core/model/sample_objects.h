@@ -1,8 +1,8 @@
 #pragma once
 // Small label object types for exercising the object model.
-#include "core/canvas.h"
+#include "core/canvas/canvas.h"
 #include "core/error.h"
-#include "core/rect_object.h"
+#include "core/model/rect_object.h"
 
 // A rectangle object filled with one colour; it can be told to fail while painting.
 class TSampleRect : public TLORectBase {

@@ -1,8 +1,8 @@
-#include "core/draw_site_model.h"
+#include "core/model/draw_site_model.h"
 #include "core/error.h"
 #include "core/stream/class_registry.h"
 #include "core/stream/component_stream.h"
-#include "sample_objects.h"
+#include "../model/sample_objects.h"
 #include "stream_samples.h"
 
 #include <QBuffer>

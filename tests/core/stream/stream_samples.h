@@ -1,9 +1,9 @@
 #pragma once
 // Persistent classes with one property of every kind, for exercising component streams.
-#include "core/collection.h"
-#include "core/color_type.h"
-#include "core/component.h"
-#include "core/string_list.h"
+#include "core/persistent/collection.h"
+#include "core/persistent/color_type.h"
+#include "core/persistent/component.h"
+#include "core/persistent/string_list.h"
 
 enum class TSampleShape { Rect, Ellipse, Doughnut };
 extern const TTypeInfo SampleShapeType;

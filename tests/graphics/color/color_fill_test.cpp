@@ -1,5 +1,5 @@
 #include "core/error.h"
-#include "core/memory_canvas.h"
+#include "core/canvas/memory_canvas.h"
 #include "core/stream/component_stream.h"
 #include "core/stream/writer.h"
 #include "graphics/color/color_fill.h"

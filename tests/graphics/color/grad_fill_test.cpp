@@ -1,4 +1,4 @@
-#include "core/memory_canvas.h"
+#include "core/canvas/memory_canvas.h"
 #include "graphics/color/fill_gradation.h"
 #include "graphics/color/grad_fill.h"
 #include "graphics/raster/resample.h"

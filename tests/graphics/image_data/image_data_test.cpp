@@ -1,4 +1,4 @@
-#include "core/component.h"
+#include "core/persistent/component.h"
 #include "core/error.h"
 #include "core/stream/component_stream.h"
 #include "graphics/color/color_fill.h"

@@ -1,6 +1,6 @@
-#include "core/component.h"
+#include "core/persistent/component.h"
 #include "core/error.h"
-#include "core/memory_canvas.h"
+#include "core/canvas/memory_canvas.h"
 #include "core/stream/component_stream.h"
 #include "graphics/picture/encoded_image.h"
 #include "graphics/picture/graphic_registry.h"

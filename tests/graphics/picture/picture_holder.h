@@ -1,7 +1,7 @@
 #pragma once
 // A component that holds a picture and its resource loader as published sub-objects, as
 // the image objects do, for reading and writing pictures through component streams.
-#include "core/component.h"
+#include "core/persistent/component.h"
 #include "graphics/picture/picture_ex.h"
 #include "graphics/picture/resource_image_loader.h"
 

@@ -1,7 +1,7 @@
 #include "graphics/raster/blended_paint.h"
 
-#include "core/memory_canvas.h"
-#include "core/rect_object.h"
+#include "core/canvas/memory_canvas.h"
+#include "core/model/rect_object.h"
 
 #include <QPicture>
 #include <gtest/gtest.h>

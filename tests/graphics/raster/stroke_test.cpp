@@ -1,6 +1,6 @@
 #include "graphics/raster/stroke.h"
 
-#include "core/memory_canvas.h"
+#include "core/canvas/memory_canvas.h"
 
 #include <gtest/gtest.h>
 
