@@ -26,6 +26,7 @@ QByteArray Record(const char* className, const std::function<void(TWriter&)>& pr
     properties(writer);
     writer.WriteListEnd();
     writer.WriteListEnd();
+    writer.Flush();
     return buffer.data();
 }
 

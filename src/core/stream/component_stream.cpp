@@ -20,42 +20,8 @@ void WriteSignatureAndRecord(TWriter& writer, const TComponent& component)
     writer.WriteComponent(component);
 }
 
-TReader ObjectReader(QIODevice& device)
+void SkipHeader(TReader& reader)
 {
-    TReader reader(device);
-    reader.SetCreator(&CreateObjectByClassName);
-    return reader;
-}
-
-} // namespace
-
-void WriteComponent(QIODevice& device, const TComponent& component)
-{
-    TWriter writer(device);
-    WriteSignatureAndRecord(writer, component);
-}
-
-void WriteComponentRes(QIODevice& device, const QString& resourceName, const TComponent& component)
-{
-    TWriter writer(device);
-    writer.WriteByte(kResourceMarker);
-    writer.WriteLittleEndian(kResourceTypeRawData, 2);
-    writer.WriteBytes(resourceName.left(kMaxResourceName).toUpper().toLatin1());
-    writer.WriteByte(0);
-    writer.WriteLittleEndian(kResourceFlags, 2);
-    const qint64 sizeField = device.pos();
-    writer.WriteLittleEndian(0, 4);
-    const qint64 start = device.pos();
-    WriteSignatureAndRecord(writer, component);
-    const qint64 end = device.pos();
-    device.seek(sizeField);
-    writer.WriteLittleEndian(static_cast<std::uint64_t>(end - start), 4);
-    device.seek(end);
-}
-
-void SkipResourceHeader(QIODevice& device)
-{
-    TReader reader(device);
     if (reader.ReadByte() != kResourceMarker)
         TReader::FailFormat();
     std::uint16_t type = reader.ReadByte();
@@ -74,6 +40,37 @@ void SkipResourceHeader(QIODevice& device)
     reader.ReadLittleEndian(4); // size
 }
 
+} // namespace
+
+void WriteComponent(QIODevice& device, const TComponent& component)
+{
+    TWriter writer(device);
+    WriteSignatureAndRecord(writer, component);
+    writer.Flush();
+}
+
+void WriteComponentRes(QIODevice& device, const QString& resourceName, const TComponent& component)
+{
+    TWriter writer(device);
+    writer.WriteByte(kResourceMarker);
+    writer.WriteLittleEndian(kResourceTypeRawData, 2);
+    writer.WriteBytes(resourceName.left(kMaxResourceName).toUpper().toLatin1());
+    writer.WriteByte(0);
+    writer.WriteLittleEndian(kResourceFlags, 2);
+    const qint64 sizeField = writer.Position();
+    writer.WriteLittleEndian(0, 4);
+    const qint64 start = writer.Position();
+    WriteSignatureAndRecord(writer, component);
+    writer.PatchLittleEndian(sizeField, static_cast<std::uint64_t>(writer.Position() - start), 4);
+    writer.Flush();
+}
+
+void SkipResourceHeader(QIODevice& device)
+{
+    TReader reader(device);
+    SkipHeader(reader);
+}
+
 void ReadComponent(QIODevice& device, TComponent& instance)
 {
     TReader(device).ReadRootComponent(&instance);
@@ -86,26 +83,31 @@ std::unique_ptr<TComponent> ReadComponent(QIODevice& device)
 
 void ReadComponentRes(QIODevice& device, TComponent& instance)
 {
-    SkipResourceHeader(device);
-    ReadComponent(device, instance);
+    TReader reader(device);
+    SkipHeader(reader);
+    reader.ReadRootComponent(&instance);
 }
 
 std::unique_ptr<TComponent> ReadComponentRes(QIODevice& device)
 {
-    SkipResourceHeader(device);
-    return ReadComponent(device);
+    TReader reader(device);
+    SkipHeader(reader);
+    return reader.ReadRootComponent(nullptr);
 }
 
 void ReadObject(QIODevice& device, TComponent& root)
 {
-    SkipResourceHeader(device);
-    ObjectReader(device).ReadRootComponent(&root);
+    TReader reader(device);
+    reader.SetCreator(&CreateObjectByClassName);
+    SkipHeader(reader);
+    reader.ReadRootComponent(&root);
 }
 
 std::unique_ptr<TComponent> ReadObject(QIODevice& device)
 {
-    SkipResourceHeader(device);
-    TReader reader = ObjectReader(device);
+    TReader reader(device);
+    reader.SetCreator(&CreateObjectByClassName);
+    SkipHeader(reader);
     // The root is created through the object creator too, from the class name in the
     // stream.
     const QByteArray className = reader.PeekRootClassName();

@@ -7,12 +7,15 @@
 #include "core/stream/extended.h"
 #include "platform/shift_jis.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
 // Deepest nesting of components and collections a stream may have.
 constexpr int kMaxDepth = 64;
+// The device is read ahead by this much (a whole stream when it is smaller).
+constexpr qint64 kReadBlock = 64 * 1024;
 
 class DepthGuard {
 public:
@@ -41,8 +44,17 @@ bool IsStringTag(TValueType type)
 
 } // namespace
 
-TReader::TReader(QIODevice& device) : device_(device)
+TReader::TReader(QIODevice& device) : device_(device), sequential_(device.isSequential())
 {
+    bufferStart_ = sequential_ ? 0 : device_.pos();
+    size_ = sequential_ ? 0 : device_.size();
+}
+
+TReader::~TReader()
+{
+    // Gives back what was read ahead, so that the next reader of the device starts here.
+    if (!sequential_ && Buffered() > 0)
+        device_.seek(Position());
 }
 
 void TReader::FailFormat()
@@ -72,32 +84,87 @@ void TReader::FailClassNotFound(const QByteArray& className)
 
 // --- raw input --------------------------------------------------------------------------
 
+void TReader::Fill(qint64 count)
+{
+    if (Buffered() >= count)
+        return;
+    if (!sequential_ && count > size_ - Position())
+        FailReadError();
+    // The consumed part goes; what remains moves to the front.
+    buffer_.remove(0, bufferAt_);
+    bufferStart_ += bufferAt_;
+    bufferAt_ = 0;
+    // A random-access device is read ahead by a block (never beyond its size); a sequential
+    // one only by what is needed, since what follows belongs to the device's next reader.
+    qint64 wanted = count - buffer_.size();
+    if (!sequential_)
+        wanted = std::min(std::max(wanted, kReadBlock), size_ - (bufferStart_ + buffer_.size()));
+    const qsizetype at = buffer_.size();
+    buffer_.resize(at + wanted);
+    const qint64 got = device_.read(buffer_.data() + at, wanted);
+    buffer_.resize(at + std::max<qint64>(got, 0));
+    if (buffer_.size() < count)
+        FailReadError();
+}
+
+void TReader::SeekTo(qint64 position)
+{
+    if (position >= bufferStart_ && position <= bufferStart_ + buffer_.size()) {
+        bufferAt_ = static_cast<qsizetype>(position - bufferStart_);
+        return;
+    }
+    if (sequential_ || !device_.seek(position))
+        FailReadError();
+    buffer_.clear();
+    bufferAt_ = 0;
+    bufferStart_ = position;
+}
+
 QByteArray TReader::ReadBytes(qint64 count)
 {
     if (count < 0)
         FailReadError();
-    if (!device_.isSequential() && count > device_.size() - device_.pos())
+    if (!sequential_ && count > size_ - Position())
         FailReadError();
-    QByteArray bytes = device_.read(count);
-    if (bytes.size() != count)
-        FailReadError();
+    if (count <= kReadBlock) {
+        Fill(count);
+        QByteArray bytes(buffer_.constData() + bufferAt_, static_cast<qsizetype>(count));
+        bufferAt_ += static_cast<qsizetype>(count);
+        return bytes;
+    }
+    // A long value: what is buffered, then the rest straight from the device in blocks, so
+    // that memory grows only with the bytes the device really delivers.
+    QByteArray bytes(buffer_.constData() + bufferAt_, Buffered());
+    bufferStart_ += buffer_.size();
+    buffer_.clear();
+    bufferAt_ = 0;
+    while (bytes.size() < count) {
+        const qint64 chunk = std::min(kReadBlock, count - bytes.size());
+        const qsizetype at = bytes.size();
+        bytes.resize(at + chunk);
+        const qint64 got = device_.read(bytes.data() + at, chunk);
+        if (got != chunk)
+            FailReadError();
+        bufferStart_ += got;
+    }
     return bytes;
 }
 
 std::uint8_t TReader::ReadByte()
 {
-    char c;
-    if (device_.read(&c, 1) != 1)
-        FailReadError();
-    return static_cast<std::uint8_t>(c);
+    if (Buffered() < 1)
+        Fill(1);
+    return static_cast<std::uint8_t>(buffer_[bufferAt_++]);
 }
 
 std::uint64_t TReader::ReadLittleEndian(int size)
 {
-    const QByteArray bytes = ReadBytes(size);
+    Fill(size);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(buffer_.constData() + bufferAt_);
     std::uint64_t value = 0;
     for (int i = 0; i < size; ++i)
-        value |= static_cast<std::uint64_t>(static_cast<std::uint8_t>(bytes[i])) << (8 * i);
+        value |= static_cast<std::uint64_t>(bytes[i]) << (8 * i);
+    bufferAt_ += size;
     return value;
 }
 
@@ -110,10 +177,9 @@ QByteArray TReader::ReadShortString()
 
 TValueType TReader::NextValue()
 {
-    char c;
-    if (device_.peek(&c, 1) != 1)
-        FailReadError();
-    return static_cast<TValueType>(static_cast<std::uint8_t>(c));
+    if (Buffered() < 1)
+        Fill(1);
+    return static_cast<TValueType>(static_cast<std::uint8_t>(buffer_[bufferAt_]));
 }
 
 TValueType TReader::ReadValue()
@@ -332,7 +398,7 @@ void TReader::DefineBinaryProperty(const char* name, ReadBinaryProc read, WriteB
 
 QByteArray TReader::PeekRootClassName()
 {
-    const qint64 start = device_.pos();
+    const qint64 start = Position();
     QByteArray name;
     try {
         if (ReadBytes(4) != QByteArray(kComponentSignature, 4))
@@ -344,10 +410,10 @@ QByteArray TReader::PeekRootClassName()
         }
         name = ReadShortString();
     } catch (...) {
-        device_.seek(start);
+        SeekTo(start);
         throw;
     }
-    device_.seek(start);
+    SeekTo(start);
     return name;
 }
 
@@ -357,7 +423,17 @@ std::unique_ptr<TComponent> TReader::ReadRootComponent(TComponent* instance)
         FailFormat();
     fixups_.clear();
     loaded_.clear();
-    std::unique_ptr<TComponent> created = ReadComponentRecord(instance);
+    std::unique_ptr<TComponent> created;
+    try {
+        created = ReadComponentRecord(instance);
+    } catch (...) {
+        // The given instance stays in use: it is not left half-way in its loading state.
+        if (instance)
+            instance->SetLoading(false);
+        loaded_.clear();
+        fixups_.clear();
+        throw;
+    }
     TComponent& root = instance ? *instance : *created;
     ResolveFixups(root);
     for (TComponent* component : loaded_)

@@ -2,6 +2,12 @@
 // TReader reads components and values of the component stream format. The input is
 // untrusted: every length is checked against the bytes that remain, nesting is bounded,
 // and any fault ends the whole read with one of the format's error texts.
+//
+// The device is read in large blocks (a small stream in one call), and values are taken
+// from that buffer, so that a stream element of a compound file sees a few large reads
+// rather than one per tag. When the reader goes, a random-access device is left just after
+// the last byte consumed, as if it had been read byte by byte; a sequential device is
+// never read beyond what the values need.
 #include "core/persistent/persistent.h"
 #include "core/stream/value_type.h"
 
@@ -19,6 +25,9 @@ public:
     using Creator = std::function<std::unique_ptr<TComponent>(const QByteArray& className)>;
 
     explicit TReader(QIODevice& device);
+    TReader(const TReader&) = delete;
+    TReader& operator=(const TReader&) = delete;
+    ~TReader();
 
     // Creates components by class name (the global class registry when not set).
     void SetCreator(Creator creator) { creator_ = std::move(creator); }
@@ -74,7 +83,20 @@ private:
     void ResolveFixups(TComponent& root);
     void SkipValue();
 
+    // The device offset of the next byte to consume.
+    qint64 Position() const { return bufferStart_ + bufferAt_; }
+    void SeekTo(qint64 position);
+    qint64 Buffered() const { return buffer_.size() - bufferAt_; }
+    // Makes at least count unconsumed bytes available in the buffer, or fails with the read
+    // error.
+    void Fill(qint64 count);
+
     QIODevice& device_;
+    const bool sequential_;
+    qint64 size_ = 0;          // a random-access device's size when the reader started
+    QByteArray buffer_;        // bytes read from the device and not yet given up
+    qsizetype bufferAt_ = 0;   // the next unconsumed byte of buffer_
+    qint64 bufferStart_ = 0;   // the device offset of buffer_[0]
     Creator creator_;
     int depth_ = 0;
     QByteArray currentName_; // the extra property being looked for by DefineProperties

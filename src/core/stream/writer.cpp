@@ -6,6 +6,7 @@
 #include "core/stream/extended.h"
 #include "platform/shift_jis.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -19,34 +20,82 @@ QByteArray NameBytes(const QString& name)
     return EncodeShiftJIS(name).value_or(name.toUtf8());
 }
 
+// Buffered values go to the device once this much has collected.
+constexpr qsizetype kWriteBlock = 64 * 1024;
+
+[[noreturn]] void FailWrite()
+{
+    throw EAppError(QStringLiteral("ストリームへの書き込みエラー"));
+}
+
 } // namespace
+
+TWriter::TWriter(QIODevice& device) : device_(device), flushedTo_(device.pos())
+{
+}
+
+TWriter::~TWriter()
+{
+    if (!pending_.isEmpty())
+        device_.write(pending_);
+}
+
+void TWriter::Put(const char* data, qsizetype size)
+{
+    pending_.append(data, size);
+    if (pending_.size() >= kWriteBlock)
+        Flush();
+}
+
+void TWriter::Flush()
+{
+    if (pending_.isEmpty())
+        return;
+    if (device_.write(pending_) != pending_.size())
+        FailWrite();
+    flushedTo_ += pending_.size();
+    pending_.clear();
+}
+
+void TWriter::PatchLittleEndian(qint64 position, std::uint64_t value, int size)
+{
+    char bytes[8];
+    for (int i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>(value >> (8 * i));
+    if (position >= flushedTo_ && position + size <= Position()) {
+        std::memcpy(pending_.data() + (position - flushedTo_), bytes, static_cast<std::size_t>(size));
+        return;
+    }
+    Flush();
+    const qint64 end = Position();
+    if (!device_.seek(position) || device_.write(bytes, size) != size || !device_.seek(end))
+        FailWrite();
+}
 
 void TWriter::WriteByte(std::uint8_t byte)
 {
     const char c = static_cast<char>(byte);
-    if (device_.write(&c, 1) != 1)
-        throw EAppError(QStringLiteral("ストリームへの書き込みエラー"));
+    Put(&c, 1);
 }
 
 void TWriter::WriteBytes(const QByteArray& bytes)
 {
-    if (!bytes.isEmpty() && device_.write(bytes) != bytes.size())
-        throw EAppError(QStringLiteral("ストリームへの書き込みエラー"));
+    Put(bytes.constData(), bytes.size());
 }
 
 void TWriter::WriteLittleEndian(std::uint64_t value, int size)
 {
-    QByteArray bytes(size, '\0');
+    char bytes[8];
     for (int i = 0; i < size; ++i)
         bytes[i] = static_cast<char>(value >> (8 * i));
-    WriteBytes(bytes);
+    Put(bytes, size);
 }
 
 void TWriter::WriteShortString(const QByteArray& bytes)
 {
-    const QByteArray cut = bytes.left(255);
-    WriteByte(static_cast<std::uint8_t>(cut.size()));
-    WriteBytes(cut);
+    const qsizetype size = std::min<qsizetype>(bytes.size(), 255);
+    WriteByte(static_cast<std::uint8_t>(size));
+    Put(bytes.constData(), size);
 }
 
 void TWriter::WriteInteger(std::int64_t value)
@@ -141,7 +190,7 @@ void TWriter::WriteFloat(double value, TFloatType type)
     case TFloatType::Extended: {
         WriteValue(TValueType::Extended);
         const auto bytes = ToExtended(value);
-        WriteBytes(QByteArray(reinterpret_cast<const char*>(bytes.data()), 10));
+        Put(reinterpret_cast<const char*>(bytes.data()), 10);
         return;
     }
     }

@@ -1,5 +1,9 @@
 #pragma once
-// TWriter writes components and values in the component stream format.
+// TWriter writes components and values in the component stream format. Values collect in
+// a buffer that goes to the device in large blocks, so that a stream element of a compound
+// file sees a few large writes rather than one per tag. Flush hands over the rest (and
+// raises when the device refuses it); call it before the device is used otherwise. A writer
+// that goes unflushed hands its rest over too, but can no longer report a failure.
 #include "core/persistent/persistent.h"
 #include "core/stream/value_type.h"
 
@@ -10,7 +14,17 @@ class TComponent;
 
 class TWriter : public TFiler {
 public:
-    explicit TWriter(QIODevice& device) : device_(device) {}
+    explicit TWriter(QIODevice& device);
+    TWriter(const TWriter&) = delete;
+    TWriter& operator=(const TWriter&) = delete;
+    ~TWriter();
+
+    // Writes the buffered bytes to the device.
+    void Flush();
+    // The device offset the next byte goes to.
+    qint64 Position() const { return flushedTo_ + pending_.size(); }
+    // Overwrites size bytes at an offset already written (a size field filled in later).
+    void PatchLittleEndian(qint64 position, std::uint64_t value, int size);
 
     // A complete component record (prefix-free): class name, name, properties, children.
     void WriteComponent(const TComponent& component);
@@ -44,7 +58,10 @@ private:
     void WriteProperty(const TPersistent& object, const TPropInfo& property);
     void WritePropertyName(const char* name);
     void WriteCollection(const TPersistent* collection);
+    void Put(const char* data, qsizetype size);
 
     QIODevice& device_;
+    QByteArray pending_;   // written values not yet handed to the device
+    qint64 flushedTo_ = 0; // the device offset of pending_[0]
     QByteArray pathPrefix_;
 };

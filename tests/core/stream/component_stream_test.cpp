@@ -6,6 +6,8 @@
 #include "stream_samples.h"
 
 #include <QBuffer>
+#include <algorithm>
+#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -315,4 +317,137 @@ TEST(ComponentStreamSite, SiteReadsItsObjectsInOrderAndIsUnmodified)
     EXPECT_EQ(static_cast<TSampleRect*>(copy.Object(1))->BoundsRect(), TRect(5, 5, 50, 50));
     EXPECT_FALSE(copy.Modified());
     EXPECT_FALSE(copy.Object(1)->PixelBounds().isEmpty());
+}
+
+namespace {
+
+// A buffer that counts the calls reaching it.
+class CountingBuffer : public QBuffer {
+public:
+    int reads = 0;
+    int writes = 0;
+
+protected:
+    qint64 readData(char* data, qint64 size) override
+    {
+        ++reads;
+        return QBuffer::readData(data, size);
+    }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        ++writes;
+        return QBuffer::writeData(data, size);
+    }
+};
+
+// A device that can only be read forwards, like a pipe.
+class SequentialDevice : public QIODevice {
+public:
+    explicit SequentialDevice(const QByteArray& bytes) : bytes_(bytes) { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override { return bytes_.size() - at_; }
+
+protected:
+    qint64 readData(char* data, qint64 size) override
+    {
+        const qint64 count = std::min(size, bytes_.size() - at_);
+        std::memcpy(data, bytes_.constData() + at_, static_cast<std::size_t>(count));
+        at_ += count;
+        return count;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray bytes_;
+    qint64 at_ = 0;
+};
+
+// A component with many properties and children, written as a document stream.
+std::unique_ptr<TSampleComponent> ManyValues(int children, int textBytes = 10)
+{
+    auto root = std::make_unique<TSampleComponent>();
+    root->SetText(QString(textBytes, QLatin1Char('t')));
+    for (int i = 0; i < children; ++i) {
+        auto child = std::make_unique<TSampleComponent>();
+        child->SetNumber(i * 1000);
+        child->SetText(QStringLiteral("子%1").arg(i));
+        child->Lines()->SetLines({QStringLiteral("a"), QStringLiteral("b")});
+        root->Children().push_back(std::move(child));
+    }
+    return root;
+}
+
+} // namespace
+
+TEST_F(ComponentStream, DeviceSeesFewLargeCalls)
+{
+    const auto source = ManyValues(200);
+    CountingBuffer buffer;
+    buffer.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+    WriteComponentRes(buffer, QStringLiteral("LabelData"), *source);
+    const qint64 written = buffer.size();
+    ASSERT_GT(written, 4000);
+    EXPECT_LE(buffer.writes, 1); // the size field is patched before the bytes go out
+    buffer.seek(0);
+    buffer.reads = 0;
+    const std::unique_ptr<TComponent> read = ReadComponentRes(buffer);
+    EXPECT_LE(buffer.reads, 2);
+    ASSERT_EQ(static_cast<TSampleComponent*>(read.get())->Children().size(), 200u);
+    EXPECT_EQ(buffer.pos(), written);
+}
+
+TEST_F(ComponentStream, LargeComponentsCrossTheBufferBlocks)
+{
+    // Larger than the writer's and reader's blocks: the size field is patched in the device.
+    const auto source = ManyValues(1000, 70000);
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    buffer.write("lead");
+    WriteComponentRes(buffer, QStringLiteral("Info"), *source);
+    const QByteArray bytes = buffer.data();
+    ASSERT_GT(bytes.size(), 140000);
+    const qsizetype header = 4 + 3 + 5 + 2;
+    EXPECT_EQ(bytes.mid(header, 4), LE(bytes.size() - header - 4, 4));
+    buffer.seek(4);
+    const std::unique_ptr<TComponent> read = ReadComponentRes(buffer);
+    auto* copy = static_cast<TSampleComponent*>(read.get());
+    EXPECT_EQ(copy->Text(), source->Text());
+    ASSERT_EQ(copy->Children().size(), 1000u);
+    EXPECT_EQ(static_cast<TSampleComponent*>(copy->Children()[999].get())->Number(), 999000);
+    EXPECT_TRUE(buffer.atEnd());
+}
+
+TEST_F(ComponentStream, ReaderLeavesTheDeviceAfterWhatItConsumed)
+{
+    // Two records back to back, then trailing bytes: each read ends where its record does,
+    // however far the reader read ahead; a sequential device is not read beyond the record.
+    TSampleComponent first;
+    first.SetNumber(1);
+    TSampleComponent second;
+    second.SetNumber(2);
+    const QByteArray bytes = ComponentResBytes(QStringLiteral("A"), first) + ComponentBytes(second) + "tail";
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    SequentialDevice pipe(bytes);
+    for (QIODevice* device : {static_cast<QIODevice*>(&buffer), static_cast<QIODevice*>(&pipe)}) {
+        TSampleComponent a;
+        ReadComponentRes(*device, a);
+        TSampleComponent b;
+        ReadComponent(*device, b);
+        EXPECT_EQ(a.Number(), 1) << device->isSequential();
+        EXPECT_EQ(b.Number(), 2) << device->isSequential();
+        EXPECT_EQ(device->readAll(), QByteArray("tail")) << device->isSequential();
+    }
+}
+
+TEST_F(ComponentStream, FailedReadDoesNotLeaveTheInstanceLoading)
+{
+    const QByteArray record = ComponentBytes(TSampleComponent());
+    TSampleComponent instance;
+    QBuffer buffer;
+    buffer.setData(record.left(record.size() - 1));
+    buffer.open(QIODevice::ReadOnly);
+    EXPECT_THROW(ReadComponent(buffer, instance), EAppError);
+    EXPECT_FALSE(instance.IsLoading());
 }

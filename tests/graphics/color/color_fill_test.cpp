@@ -37,6 +37,7 @@ QByteArray WrapperStream(const std::function<void(TWriter&)>& properties)
     properties(writer);
     writer.WriteListEnd();
     writer.WriteListEnd();
+    writer.Flush();
     return buffer.data();
 }
 
