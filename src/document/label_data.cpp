@@ -6,30 +6,18 @@
 #include "catalogue/database/stored_elements.h"
 #include "catalogue/paper/paper_info.h"
 #include "catalogue/product/product_db.h"
-#include "core/model/document_facts.h"
-#include "core/model/draw_object.h"
 #include "core/error.h"
 #include "core/face/face_info.h"
-#include "core/face/face_preview.h"
 #include "core/messages.h"
-#include "core/model/placement.h"
 #include "core/storage/doc_name_list.h"
 #include "core/storage/doc_stream.h"
-#include "core/storage/file_storage.h"
 #include "core/storage/storage_modes.h"
 #include "core/storage/temporary_storage.h"
 #include "core/stream/class_registry.h"
 #include "core/stream/component_stream.h"
 #include "document/data_info.h"
+#include "document/label_data_elements.h"
 #include "document/ld_objects.h"
-#include "graphics/picture/bmp_reader.h"
-#include "graphics/picture/encoded_image.h"
-#include "graphics/picture/graphic.h"
-#include "graphics/picture/picture_data.h"
-#include "graphics/picture/png_codec.h"
-#include "graphics/picture/zlib_container.h"
-
-#include <QBuffer>
 
 LR_DEFINE_CLASS(TLabelData, TComponent, LR_ABSTRACT,
     prop::Object("Guide", &Self::Guide),
@@ -38,32 +26,22 @@ LR_DEFINE_CLASS(TLabelData, TComponent, LR_ABSTRACT,
     prop::Boolean("SeparatelyDesign", &Self::SeparatelyDesign, &Self::SetSeparatelyDesign),
     prop::String("SheetName", &Self::SheetName, &Self::SetSheetName))
 
+using namespace label_data;
+
 namespace {
 
-const QString kSheetList = QStringLiteral("Sheets\\NameList");
 const QString kDataInfo = QStringLiteral("DataInfo");
 const QString kInfo = QStringLiteral("Info");
 const QString kPaperInfo = QStringLiteral("PaperInfo");
 const QString kPaperExtraInfo = QStringLiteral("PaperExtraInfo");
 const QString kPaperImageInfo = QStringLiteral("PaperImageInfo");
 const QString kPaperImages = QStringLiteral("PaperImages");
-const QString kDesignList = QStringLiteral("NameList");
-const QString kPreviewList = QStringLiteral("Preview");
-const QString kDesignResource = QStringLiteral("LabelData");
-const QString kNotOurData = QStringLiteral("不正なストリーム フォーマット");
-// The size a face preview is fitted into.
-constexpr QSize kPreviewSize(200, 200);
-// A compressed design never inflates beyond this.
-constexpr qint64 kMaxDesignBytes = 512LL * 1024 * 1024;
 // How many numbered names AddSheet tries.
 constexpr int kMaxSheetNameTries = 1001;
 
-bool IsCompressed(QIODevice& stream)
+std::unique_ptr<TDocNameList> SheetList(TDocStorage& root, const QString& sheetPath, const QString& list)
 {
-    stream.seek(0);
-    const bool compressed = IsZlibContainer(stream);
-    stream.seek(0);
-    return compressed;
+    return std::make_unique<TDocNameList>(root, sheetPath + QLatin1Char('\\') + list);
 }
 
 std::unique_ptr<TPaperInfo> ReadPaper(TDocStorage& sheet)
@@ -75,17 +53,16 @@ std::unique_ptr<TPaperInfo> ReadPaper(TDocStorage& sheet)
     return std::unique_ptr<TPaperInfo>(static_cast<TPaperInfo*>(read.release()));
 }
 
-QImage DecodePreview(const QByteArray& bytes)
-{
-    if (bytes.isEmpty())
-        return {};
-    if (bytes.startsWith("BM"))
-        return ReadBmp(bytes).Image;
-    const std::unique_ptr<TGraphic> graphic = ReadPictureData(bytes);
-    return graphic ? graphic->ToImage() : QImage();
-}
-
 } // namespace
+
+// One sheet's state as read from its storage, before it becomes the current sheet's.
+struct TLabelData::TSheetState {
+    std::unique_ptr<TDocNameList> Designs;
+    std::unique_ptr<TDocNameList> Previews;
+    std::unique_ptr<TPaperInfo> Paper; // none: the sheet keeps the current paper
+    std::unique_ptr<TExPaperInfo> ExtraInfo;
+    std::unique_ptr<TImagePaperInfo> ImageInfo;
+};
 
 void RegisterDocumentClasses()
 {
@@ -135,32 +112,30 @@ void TLabelData::SetSheetName(const QString& name)
 
 // --- document ---------------------------------------------------------------------------------
 
-void TLabelData::ResetWorkingStorage(std::unique_ptr<TTemporaryStorage> storage)
-{
-    designs_.reset();
-    previews_.reset();
-    sheets_.reset();
-    storage_ = std::move(storage);
-    sheets_ = std::make_unique<TDocStorageList>(*storage_, kSheetList);
-}
-
 void TLabelData::LoadFromFile(const QString& path)
 {
+    // Everything is read from the new working copy before any of it is taken, so that a
+    // failure at any point leaves the document, its working copy and its file as they were.
     auto storage = std::make_unique<TTemporaryStorage>();
     storage->LoadFrom(path);
+    auto sheets = std::make_unique<TDocStorageList>(*storage, kSheetList);
+    if (sheets->Count() == 0)
+        throw EAppError(kNotOurData);
     TDataInfo info;
-    {
-        TDocStorageList sheets(*storage, kSheetList);
-        if (sheets.Count() == 0)
-            throw EAppError(kNotOurData);
-        if (storage->StreamExists(kDataInfo)) {
-            TDocStream stream(*storage, fmOpenRead, kDataInfo);
-            ReadComponentResBytes(ReadWholeStream(stream), info);
-        }
-        info.SetCurrentSheetNo(std::clamp(info.CurrentSheetNo(), 0, sheets.Count() - 1));
+    if (storage->StreamExists(kDataInfo)) {
+        TDocStream stream(*storage, fmOpenRead, kDataInfo);
+        ReadComponentResBytes(ReadWholeStream(stream), info);
     }
-    ResetWorkingStorage(std::move(storage));
-    currentSheet_ = -1;
+    const int current = std::clamp(info.CurrentSheetNo(), 0, sheets->Count() - 1);
+    TSheetState sheet = ReadSheetState(*storage, sheets->EntryPath(current));
+
+    designs_.reset();
+    previews_.reset();
+    sheets_ = std::move(sheets);
+    storage_.swap(storage); // the old working copy goes with the local
+    currentSheet_ = current;
+    TakeSheetState(std::move(sheet));
+    changedDesigns_.clear();
     dataName_ = info.DataName();
     product_->Assign(info.ProductInfo());
     creatorE_->Assign(info.CreatorInfoE());
@@ -169,8 +144,6 @@ void TLabelData::LoadFromFile(const QString& path)
     lastSave_ = info.LastSave();
     sheetMode_ = info.SheetMode();
     openTime_ = QDateTime::currentDateTime();
-    currentSheet_ = info.CurrentSheetNo();
-    LoadSettings();
     modified_ = false;
 }
 
@@ -190,17 +163,9 @@ void TLabelData::SaveToFile(const QString& path)
         TDocStream stream(*storage_, fmCreate, kDataInfo);
         WriteComponentRes(stream, kDataInfo, info);
     }
-    const int shown = currentSheet_;
-    for (int sheet = 0; sheet < SheetCount(); ++sheet) {
-        SetCurrentSheet(sheet);
-        const int faces = paper_ ? paper_->FaceCount() : 0;
-        for (int face = 0; face < faces; ++face)
-            EnsurePreview(face);
-        for (int design = 0; design < DesignList().Count(); ++design)
-            if (!IsDesignCompressed(design))
-                CompressDesign(design);
-    }
-    SetCurrentSheet(shown);
+    // The working copy holds every sheet's settings and every unchanged face's compressed
+    // design and preview already; only the changed faces are built before the copy.
+    BuildChangedDesigns();
     storage_->SaveTo(path);
     modified_ = false;
 }
@@ -221,8 +186,8 @@ void TLabelData::OpenSheetLists()
 {
     designs_.reset();
     previews_.reset();
-    designs_ = std::make_unique<TDocNameList>(*storage_, SheetPath(currentSheet_) + QLatin1Char('\\') + kDesignList);
-    previews_ = std::make_unique<TDocNameList>(*storage_, SheetPath(currentSheet_) + QLatin1Char('\\') + kPreviewList);
+    designs_ = SheetList(*storage_, SheetPath(currentSheet_), kDesignList);
+    previews_ = SheetList(*storage_, SheetPath(currentSheet_), kPreviewList);
 }
 
 TDocNameList& TLabelData::DesignList()
@@ -246,8 +211,9 @@ void TLabelData::SetCurrentSheet(int sheet)
     if (sheet < 0 || sheet >= SheetCount())
         throw EAppError(QStringLiteral("シート %1 がありません").arg(sheet + 1));
     StoreSettings();
+    TSheetState state = ReadSheetState(*storage_, SheetPath(sheet));
     currentSheet_ = sheet;
-    LoadSettings();
+    TakeSheetState(std::move(state));
 }
 
 void TLabelData::StoreSettings()
@@ -289,20 +255,24 @@ void TLabelData::WritePaperStreams(TDocStorage& sheet)
         WriteStoredBytes(images, ElementName(static_cast<quint32>(i + 1)), lists[i]);
 }
 
-void TLabelData::ReadPaperStreams(TDocStorage& sheet)
+TLabelData::TSheetState TLabelData::ReadSheetState(TDocStorage& root, const QString& sheetPath)
 {
+    TSheetState state;
+    state.Designs = SheetList(root, sheetPath, kDesignList);
+    state.Previews = SheetList(root, sheetPath, kPreviewList);
+    TDocStorage sheet(root, true, sheetPath);
     if (sheet.StreamExists(kPaperInfo))
-        ApplyPaper(*ReadPaper(sheet));
-    auto extra = std::make_unique<TExPaperInfo>();
+        state.Paper = ReadPaper(sheet);
+    state.ExtraInfo = std::make_unique<TExPaperInfo>();
     if (sheet.StreamExists(kPaperExtraInfo)) {
         TDocStream stream(sheet, fmOpenRead, kPaperExtraInfo);
-        ReadComponentRes(stream, *extra);
+        ReadComponentRes(stream, *state.ExtraInfo);
     }
-    auto images = std::make_unique<TImagePaperInfo>();
+    state.ImageInfo = std::make_unique<TImagePaperInfo>();
     if (sheet.StreamExists(kPaperImageInfo)) {
         {
             TDocStream stream(sheet, fmOpenRead, kPaperImageInfo);
-            ReadComponentRes(stream, *images);
+            ReadComponentRes(stream, *state.ImageInfo);
         }
         QByteArrayList lists;
         if (sheet.StorageExists(kPaperImages)) {
@@ -310,10 +280,53 @@ void TLabelData::ReadPaperStreams(TDocStorage& sheet)
             for (quint32 label = 1; stored.StreamExists(ElementName(label)); ++label)
                 lists.append(ReadStoredBytes(stored, ElementName(label)));
         }
-        images->SetObjectLists(lists);
+        state.ImageInfo->SetObjectLists(lists);
     }
-    extraInfo_ = std::move(extra);
-    imageInfo_ = std::move(images);
+    if (state.Paper)
+        DeleteSurplusDesigns(*state.Designs, *state.Paper);
+    // Last, as nothing may fail once the settings are in this document.
+    if (sheet.StreamExists(kInfo)) {
+        TDocStream stream(sheet, fmOpenRead, kInfo);
+        ReadSettings(stream);
+    }
+    return state;
+}
+
+void TLabelData::ReadSettings(QIODevice& stream)
+{
+    // A damaged stream may fail half-way through the properties: the ones read so far are
+    // put back.
+    TGuide guide;
+    guide.Assign(*guide_);
+    TGrid grid;
+    grid.Assign(*grid_);
+    const QString name = Name();
+    const int labelNo = currentLabelNo_;
+    const bool separately = separatelyDesign_;
+    const QString sheetName = sheetName_;
+    try {
+        ReadComponentRes(stream, *this);
+    } catch (...) {
+        guide_->Assign(guide);
+        grid_->Assign(grid);
+        SetName(name);
+        currentLabelNo_ = labelNo;
+        separatelyDesign_ = separately;
+        sheetName_ = sheetName;
+        throw;
+    }
+}
+
+void TLabelData::TakeSheetState(TSheetState state) noexcept
+{
+    designs_ = std::move(state.Designs);
+    previews_ = std::move(state.Previews);
+    if (state.Paper) {
+        paper_ = std::move(state.Paper);
+        effectiveValid_ = false;
+    }
+    extraInfo_ = std::move(state.ExtraInfo);
+    imageInfo_ = std::move(state.ImageInfo);
 }
 
 void TLabelData::LoadSettings()
@@ -321,13 +334,7 @@ void TLabelData::LoadSettings()
     if (currentSheet_ < 0)
         return;
     const bool wasModified = modified_;
-    OpenSheetLists();
-    TDocStorage sheet(*storage_, true, SheetPath(currentSheet_));
-    if (sheet.StreamExists(kInfo)) {
-        TDocStream stream(sheet, fmOpenRead, kInfo);
-        ReadComponentRes(stream, *this);
-    }
-    ReadPaperStreams(sheet);
+    TakeSheetState(ReadSheetState(*storage_, SheetPath(currentSheet_)));
     modified_ = wasModified;
 }
 
@@ -356,6 +363,8 @@ void TLabelData::NewSheet()
 void TLabelData::DuplicateSheet()
 {
     const QString original = SheetPath(currentSheet_);
+    const auto changed = changedDesigns_.find(sheets_->Name(currentSheet_));
+    const std::set<int> marks = changed == changedDesigns_.end() ? std::set<int>() : changed->second;
     AddSheet(FormatText(QStringLiteral("%sのコピー%%d"), {sheetName_}));
     {
         TDocStorage source(*storage_, false, original);
@@ -365,6 +374,9 @@ void TLabelData::DuplicateSheet()
         source.CopyTo(target);
     }
     OpenSheetLists();
+    // The copy holds the same designs still to be built as the original.
+    if (!marks.empty())
+        changedDesigns_[sheets_->Name(currentSheet_)] = marks;
 }
 
 void TLabelData::DeleteSheet(int sheet)
@@ -380,6 +392,7 @@ void TLabelData::DeleteSheet(int sheet)
         StoreSettings();
     designs_.reset();
     previews_.reset();
+    changedDesigns_.erase(sheets_->Name(sheet));
     sheets_->DeleteEntry(sheet);
     if (sheet < current)
         --current;
@@ -417,14 +430,12 @@ void TLabelData::ApplyPaper(const TPaperInfo& paper)
 {
     paper_ = paper.Clone();
     effectiveValid_ = false;
-    DeleteSurplusDesigns();
+    DeleteSurplusDesigns(DesignList(), *paper_);
 }
 
-void TLabelData::DeleteSurplusDesigns()
+void TLabelData::DeleteSurplusDesigns(TDocNameList& designs, const TPaperInfo& paper)
 {
-    TDocNameList& designs = DesignList();
-    const int faces = paper_ ? paper_->FaceCount() : 0;
-    while (designs.Count() > faces)
+    while (designs.Count() > paper.FaceCount())
         designs.DeleteEntry(designs.Count() - 1);
 }
 
@@ -438,9 +449,11 @@ void TLabelData::ChangePaper(const TPaperInfo& paper)
 {
     SetPaper(paper);
     TDocNameList& previews = PreviewList();
-    for (int preview = 0; preview < previews.Count(); ++preview)
+    for (int preview = 0; preview < previews.Count(); ++preview) {
         if (previews.StreamExists(preview))
             previews.Storage().DeleteElement(previews.Name(preview));
+        MarkDesignChanged(preview);
+    }
 }
 
 const TPaperInfo* TLabelData::EffectivePaper()
@@ -483,189 +496,4 @@ TRect TLabelData::FaceArea(int face) const
     paper_->GetFaceInfo(face, info);
     const TRect outer = info.OuterRect();
     return {0, 0, RectWidth(outer), RectHeight(outer)};
-}
-
-// --- designs ----------------------------------------------------------------------------------------
-
-std::unique_ptr<QIODevice> TLabelData::DesignStream(int face, bool create, bool expand)
-{
-    TDocNameList& designs = DesignList();
-    const int design = DesignIndex(face);
-    if (design < 0)
-        return nullptr;
-    if (create) {
-        while (designs.Count() <= design)
-            designs.AddNewName();
-        return designs.OpenStream(design, fmCreate);
-    }
-    if (!designs.StreamExists(design))
-        return nullptr;
-    std::unique_ptr<TDocStream> stream = designs.OpenStream(design, fmOpenRead);
-    if (!expand || !IsCompressed(*stream))
-        return stream;
-    auto expanded = std::make_unique<QBuffer>();
-    expanded->setData(ExpandContainerBytes(ReadWholeStream(*stream), kMaxDesignBytes, kNotOurData));
-    expanded->open(QIODevice::ReadOnly);
-    return expanded;
-}
-
-bool TLabelData::HasDesign(int face)
-{
-    const std::unique_ptr<QIODevice> stream = DesignStream(face, false, false);
-    return stream && stream->size() > 0;
-}
-
-std::vector<std::unique_ptr<TDrawObject>> TLabelData::LoadObjects(int face)
-{
-    const std::unique_ptr<QIODevice> stream = DesignStream(face, false, true);
-    if (!stream || stream->size() == 0)
-        return {};
-    TLDObjects holder;
-    ReadObject(*stream, holder);
-    std::vector<std::unique_ptr<TDrawObject>> objects = holder.TakeObjects();
-
-    TFaceInfo info;
-    if (paper_ && face >= 0 && face < paper_->FaceCount())
-        paper_->GetFaceInfo(face, info);
-    const TRect area = FaceArea(face);
-    for (std::unique_ptr<TDrawObject>& object : objects) {
-        object->SetName({});
-        if (auto* date = dynamic_cast<IDocumentDateObject*>(object.get())) {
-            switch (date->UpdateFlag()) {
-            case TDateUpdateFlag::dufOpen:
-                date->SetDate(openTime_);
-                break;
-            case TDateUpdateFlag::dufPrint:
-                date->SetDate(lastPrint_);
-                break;
-            case TDateUpdateFlag::dufSave:
-                date->SetDate(lastSave_);
-                break;
-            case TDateUpdateFlag::dufNo:
-                break;
-            }
-        }
-        if (auto* background = dynamic_cast<IBackgroundImageObject*>(object.get())) {
-            if (std::unique_ptr<TDrawObject> current = background->CurrentKind())
-                object = std::move(current);
-            if (auto* replaced = dynamic_cast<IBackgroundImageObject*>(object.get()))
-                replaced->SetFace(info, RectWidth(area), RectHeight(area));
-        }
-    }
-    std::vector<TDrawObject*> placed;
-    for (const auto& object : objects)
-        placed.push_back(object.get());
-    KeepInside(placed, area);
-    return objects;
-}
-
-void TLabelData::SaveObjects(int face, const std::vector<TDrawObject*>& objects)
-{
-    const std::unique_ptr<QIODevice> stream = DesignStream(face, true, false);
-    const auto* only = objects.size() == 1 ? dynamic_cast<const IBackgroundImageObject*>(objects.front()) : nullptr;
-    const bool onlyEmptyBackground = only && only->IsEmptyBackground();
-    if (!objects.empty() && !onlyEmptyBackground)
-        WriteComponentRes(*stream, kDesignResource, TLDObjects(objects));
-    modified_ = true;
-    DeletePreview(face);
-}
-
-void TLabelData::ClearDesign(int face)
-{
-    TDocNameList& designs = DesignList();
-    const int design = DesignIndex(face);
-    if (design >= 0 && design < designs.Count())
-        designs.Storage().DeleteElement(designs.Name(design));
-    DeletePreview(face);
-    modified_ = true;
-}
-
-bool TLabelData::IsDesignCompressed(int face)
-{
-    const std::unique_ptr<QIODevice> stream = DesignStream(face, false, false);
-    return stream && IsCompressed(*stream);
-}
-
-void TLabelData::CompressDesign(int face)
-{
-    QByteArray bytes;
-    {
-        const std::unique_ptr<QIODevice> stream = DesignStream(face, false, false);
-        if (!stream || stream->size() == 0 || IsCompressed(*stream))
-            return;
-        bytes = ReadWholeStream(*stream);
-    }
-    const QByteArray compressed = CompressToContainer(bytes, TCompressionLevel::Max);
-    const std::unique_ptr<QIODevice> stream = DesignStream(face, true, false);
-    if (stream->write(compressed) != compressed.size())
-        throw EAppError(QStringLiteral("ストリームへの書き込みエラー"));
-}
-
-// --- previews ---------------------------------------------------------------------------------------
-
-bool TLabelData::HasPreview(int face)
-{
-    TDocNameList& previews = PreviewList();
-    const int preview = DesignIndex(face);
-    if (!previews.StreamExists(preview))
-        return false;
-    return previews.OpenStream(preview, fmOpenRead)->size() > 0;
-}
-
-void TLabelData::EnsurePreview(int face)
-{
-    if (!paper_ || face < 0 || face >= paper_->FaceCount() || !HasDesign(face) || HasPreview(face))
-        return;
-    std::vector<std::unique_ptr<TDrawObject>> objects = LoadObjects(face);
-    TFaceInfo info;
-    paper_->GetFaceInfo(face, info);
-    const QImage image = RenderFacePreview(info, objects, kPreviewSize, kPreviewNaturalZoom);
-    if (image.isNull())
-        return;
-    TPngImage png;
-    png.LoadFromBytes(EncodePNG(image));
-    const QByteArray data = WritePictureData(&png);
-    TDocNameList& previews = PreviewList();
-    const int preview = DesignIndex(face);
-    while (previews.Count() <= preview)
-        previews.AddNewName();
-    const std::unique_ptr<TDocStream> stream = previews.OpenStream(preview, fmCreate);
-    if (stream->write(data) != data.size())
-        throw EAppError(QStringLiteral("ストリームへの書き込みエラー"));
-}
-
-QImage TLabelData::GetPreview(int face)
-{
-    if (!HasDesign(face))
-        return {};
-    EnsurePreview(face);
-    TDocNameList& previews = PreviewList();
-    const int preview = DesignIndex(face);
-    if (!previews.StreamExists(preview))
-        return {};
-    return DecodePreview(ReadWholeStream(*previews.OpenStream(preview, fmOpenRead)));
-}
-
-void TLabelData::DeletePreview(int face)
-{
-    TDocNameList& previews = PreviewList();
-    const int preview = DesignIndex(face);
-    if (previews.StreamExists(preview))
-        previews.Storage().DeleteElement(previews.Name(preview));
-}
-
-QImage TLabelData::ReadPreviewFromFile(const QString& path, int sheet, int face)
-{
-    try {
-        TFileStorage file(path, fmOpenRead | fmShareDenyWrite);
-        TDocStorageList sheets(file, kSheetList);
-        if (sheet < 0 || sheet >= sheets.Count())
-            return {};
-        TDocNameList previews(file, sheets.EntryPath(sheet) + QLatin1Char('\\') + kPreviewList);
-        if (!previews.StreamExists(face))
-            return {};
-        return DecodePreview(ReadWholeStream(*previews.OpenStream(face, fmOpenRead)));
-    } catch (const std::exception&) {
-        return {};
-    }
 }

@@ -9,13 +9,16 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 class QIODevice;
 class TDocStorage;
 class TDocStorageList;
 class TDocNameList;
+class TDocStream;
 class TDrawObject;
 class TExPaperInfo;
 class TImagePaperInfo;
@@ -42,11 +45,12 @@ public:
     void SetSheetName(const QString& name);
 
     // --- document -----------------------------------------------------------------------
-    // Reads a document file. On any failure the document is unchanged and the error is
-    // raised.
+    // Reads a document file. On any failure the document (its working copy included) is
+    // unchanged and the error is raised.
     void LoadFromFile(const QString& path);
-    // Stores every sheet (missing previews created, designs compressed) and copies the
-    // working file to the path atomically.
+    // Stores the current sheet's settings, compresses the designs and renders the previews
+    // of the faces changed since the last load or save, and copies the working file to the
+    // path atomically. The file is the same as if every face had been built again.
     void SaveToFile(const QString& path);
     bool Modified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
@@ -110,6 +114,9 @@ public:
     void ClearDesign(int face);
     bool IsDesignCompressed(int face);
     void CompressDesign(int face);
+    // Whether face a's design (or its preview) changed since the last load or save; the next
+    // save compresses the design and renders the preview of exactly these faces.
+    bool IsDesignChanged(int face) const;
 
     // --- previews ---------------------------------------------------------------------------
     bool HasPreview(int face);
@@ -122,18 +129,32 @@ public:
     static QImage ReadPreviewFromFile(const QString& path, int sheet, int face);
 
 private:
+    struct TSheetState;
+
     int DesignIndex(int face) const { return separatelyDesign_ ? face : 0; }
     QString SheetPath(int sheet) const;
     TDocNameList& DesignList();
     TDocNameList& PreviewList();
     void StoreSettings();
     void LoadSettings();
+    // Reads the settings, paper, extra information and lists of the sheet at sheetPath in
+    // root: the published settings go into this document (put back when reading them
+    // fails), the rest into the state, which TakeSheetState makes the current sheet's.
+    TSheetState ReadSheetState(TDocStorage& root, const QString& sheetPath);
+    void ReadSettings(QIODevice& stream);
+    void TakeSheetState(TSheetState state) noexcept;
     void OpenSheetLists();
     void WritePaperStreams(TDocStorage& sheet);
-    void ReadPaperStreams(TDocStorage& sheet);
     void ApplyPaper(const TPaperInfo& paper);
-    void DeleteSurplusDesigns();
-    void ResetWorkingStorage(std::unique_ptr<TTemporaryStorage> storage);
+    static void DeleteSurplusDesigns(TDocNameList& designs, const TPaperInfo& paper);
+    // The design stream at index design of the current sheet (made when create, else nullptr
+    // when missing), without marking it changed.
+    std::unique_ptr<TDocStream> OpenDesign(int design, bool create);
+    void MarkDesignChanged(int design);
+    // Compresses the designs and renders the previews of the marked faces of every sheet,
+    // respectively of the current sheet (which has marks).
+    void BuildChangedDesigns();
+    void BuildChangedDesignsOfSheet();
 
     std::unique_ptr<TGuide> guide_;
     std::unique_ptr<TGrid> grid_;
@@ -161,6 +182,9 @@ private:
     QDateTime openTime_;
     bool sheetMode_ = false;
     bool modified_ = false;
+    // Per sheet storage name: the design indices whose compressed form or preview the next
+    // save must build.
+    std::map<QString, std::set<int>> changedDesigns_;
 };
 
 // Registers the classes that document streams create by name.

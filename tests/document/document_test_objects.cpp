@@ -11,8 +11,15 @@ LR_DEFINE_CLASS(TTestDate, TTestBox, LR_CREATABLE(TTestDate),
 LR_DEFINE_CLASS(TTestBackground, TTestBox, LR_CREATABLE(TTestBackground),
     prop::Boolean("Empty", &Self::Empty, &Self::SetEmpty))
 
+std::vector<int>& TTestBox::PaintedColours()
+{
+    static std::vector<int> colours;
+    return colours;
+}
+
 void TTestBox::Paint(TCanvas& canvas)
 {
+    PaintedColours().push_back(colour_);
     canvas.Painter().fillRect(BoundsRect().ToQRect(), ToQColor(colour_));
 }
 

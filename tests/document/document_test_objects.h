@@ -5,6 +5,8 @@
 #include "core/face/face_info.h"
 #include "core/model/rect_object.h"
 
+#include <vector>
+
 class TTestBox : public TLORectBase {
     LR_CLASS(TTestBox, TLORectBase)
 public:
@@ -13,6 +15,8 @@ public:
     int Colour() const { return colour_; }
     void SetColour(int colour) { colour_ = colour; }
     void Paint(TCanvas& canvas) override;
+    // The colours of the boxes painted so far, in order (for telling which faces were drawn).
+    static std::vector<int>& PaintedColours();
     void Resize(int width, int height) override { SetBoundsRect({Left(), Top(), Left() + width, Top() + height}); }
     void DrawOutline(TCanvas&) override {}
 

@@ -10,6 +10,8 @@
 #include "graphics/picture/zlib_container.h"
 
 #include <QDir>
+#include <functional>
+#include <map>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -272,4 +274,239 @@ TEST_F(LabelData, InterruptedSaveLeavesTheOldFile)
     EXPECT_EQ(original.readAll(), saved);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("doc.cld")});
     EXPECT_TRUE(document.Modified());
+}
+
+namespace {
+
+// Every storage (as an empty entry) and every stream with its bytes, by path.
+std::map<QString, QByteArray> Tree(TDocStorage& storage, const QString& at = {})
+{
+    std::map<QString, QByteArray> tree;
+    QStringList streams;
+    storage.ListStreams(streams);
+    for (const QString& name : streams) {
+        TDocStream stream(storage, fmOpenRead, name);
+        tree[at + name] = ReadWholeStream(stream);
+    }
+    QStringList storages;
+    storage.ListStorages(storages);
+    for (const QString& name : storages) {
+        tree[at + name + QLatin1Char('\\')] = {};
+        TDocStorage inner(storage, false, name);
+        tree.merge(Tree(inner, at + name + QLatin1Char('\\')));
+    }
+    return tree;
+}
+
+std::map<QString, QByteArray> FileTree(const QString& path)
+{
+    TFileStorage file(path, fmOpenRead);
+    return Tree(file);
+}
+
+// Two sheets of four faces with a box on every face; face 2 of the first sheet gets the
+// given colour. The second sheet is current at the end.
+void BuildTwoSheets(TLabelData& document, int faceTwoColour)
+{
+    document.SetLastSave(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)));
+    document.SetLastPrint(QDateTime(QDate(2025, 6, 7), QTime(8, 9, 10)));
+    for (int sheet = 0; sheet < 2; ++sheet) {
+        if (sheet > 0)
+            document.NewSheet();
+        document.SetPaper(*FourFaces());
+        for (int face = 0; face < 4; ++face) {
+            TTestBox box({10 + face, 10, 300, 300});
+            box.SetColour(sheet == 0 && face == 2 ? faceTwoColour : 0x0000FF);
+            document.SaveObjects(face, {&box});
+        }
+    }
+}
+
+} // namespace
+
+TEST_F(LabelData, SavingAgainBuildsOnlyTheChangedFace)
+{
+    constexpr int kFirst = 0x0000FF;
+    constexpr int kChanged = 0x00FF00;
+    const QString path = Path("doc.cld");
+    TLabelData document;
+    BuildTwoSheets(document, kFirst);
+    document.SaveToFile(path);
+    for (int face = 0; face < 4; ++face)
+        EXPECT_FALSE(document.IsDesignChanged(face)) << face;
+
+    // Face 2 of the first sheet changes while the second sheet is current.
+    document.SetCurrentSheet(0);
+    const QByteArray faceOne = ReadWholeStream(*document.DesignStream(1, false, false));
+    TTestBox changed({20, 20, 200, 200});
+    changed.SetColour(kChanged);
+    document.SaveObjects(2, {&changed});
+    for (int face = 0; face < 4; ++face)
+        EXPECT_EQ(document.IsDesignChanged(face), face == 2) << face;
+    document.SetCurrentSheet(1);
+    for (int face = 0; face < 4; ++face)
+        EXPECT_FALSE(document.IsDesignChanged(face)) << face;
+
+    TTestBox::PaintedColours().clear();
+    document.SaveToFile(path);
+    // Only the changed face was drawn for its preview.
+    EXPECT_EQ(TTestBox::PaintedColours(), std::vector<int>{kChanged});
+    EXPECT_EQ(document.CurrentSheet(), 1);
+    document.SetCurrentSheet(0);
+    EXPECT_FALSE(document.IsDesignChanged(2));
+    EXPECT_TRUE(document.IsDesignCompressed(2));
+    EXPECT_TRUE(document.HasPreview(2));
+    EXPECT_EQ(ReadWholeStream(*document.DesignStream(1, false, false)), faceOne);
+    document.SetCurrentSheet(1);
+
+    // The same content saved by a document in which every face is new.
+    const QString fullPath = Path("full.cld");
+    TLabelData full;
+    full.ProductInfo().Assign(document.ProductInfo()); // the document's identity
+    full.CreatorInfoE().Assign(document.CreatorInfoE());
+    full.CreatorInfoJ().Assign(document.CreatorInfoJ());
+    BuildTwoSheets(full, kChanged);
+    full.SetCurrentSheet(0);
+    full.SaveObjects(2, {&changed});
+    full.SetCurrentSheet(1);
+    full.SaveToFile(fullPath);
+    const auto saved = FileTree(path);
+    const auto expected = FileTree(fullPath);
+    EXPECT_GT(saved.size(), 20u);
+    EXPECT_TRUE(saved == expected);
+    for (const auto& [name, bytes] : expected) {
+        const auto found = saved.find(name);
+        EXPECT_TRUE(found != saved.end() && found->second == bytes) << name.toStdString();
+    }
+
+    // A duplicated sheet carries the marks of the faces still to be built.
+    document.SetCurrentSheet(0);
+    document.SaveObjects(3, {&changed});
+    document.DuplicateSheet();
+    EXPECT_TRUE(document.IsDesignChanged(3));
+    EXPECT_FALSE(document.IsDesignChanged(2));
+    TTestBox::PaintedColours().clear();
+    document.SaveToFile(path);
+    EXPECT_EQ(TTestBox::PaintedColours(), (std::vector<int>{kChanged, kChanged}));
+}
+
+TEST_F(LabelData, FailedLoadLeavesTheDocumentAsItWas)
+{
+    // A document saved with its second sheet current, whose settings that load reads are
+    // damaged in turn.
+    const QString source = Path("source.cld");
+    {
+        TLabelData document;
+        document.SetPaper(*FourFaces());
+        document.NewSheet();
+        document.SetPaper(*Paper({{0, 0, 1200, 1200}}, QStringLiteral("一面")));
+        auto extra = std::make_unique<TExPaperInfo>();
+        extra->SetCompany(QStringLiteral("汎用"));
+        document.SetExtraInfo(extra.get());
+        document.Grid()->SetSize(80);
+        document.Grid()->SetVisible(true);
+        document.SetSheetName(QStringLiteral("二枚目"));
+        document.SaveToFile(source);
+    }
+    struct Damage {
+        const char* what;
+        QString element;
+        std::function<QByteArray(const QByteArray&)> change;
+    };
+    const Damage damages[] = {
+        {"settings cut short", QStringLiteral("Info"), [](const QByteArray& bytes) { return bytes.left(bytes.size() - 6); }},
+        {"settings not a stream", QStringLiteral("Info"), [](const QByteArray&) { return QByteArray("garbage"); }},
+        {"paper damaged", QStringLiteral("PaperInfo"), [](const QByteArray& bytes) { return bytes.left(40); }},
+        {"extra information damaged", QStringLiteral("PaperExtraInfo"),
+         [](const QByteArray& bytes) { return bytes.left(bytes.size() - 2); }},
+    };
+    for (const Damage& damage : damages) {
+        const QString path = Path("damaged.cld");
+        QFile::remove(path);
+        ASSERT_TRUE(QFile::copy(source, path));
+        {
+            TFileStorage file(path, fmOpenReadWrite);
+            TDocStorageList sheets(file, QStringLiteral("Sheets\\NameList"));
+            TDocStorage sheet(file, false, sheets.EntryPath(1));
+            QByteArray bytes;
+            {
+                TDocStream stream(sheet, fmOpenRead, damage.element);
+                bytes = ReadWholeStream(stream);
+            }
+            const QByteArray damaged = damage.change(bytes);
+            TDocStream stream(sheet, fmCreate, damage.element);
+            stream.Write(damaged.constData(), damaged.size());
+        }
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray onDisk = file.readAll();
+        file.close();
+
+        TLabelData document;
+        document.SetPaper(*FourFaces());
+        document.SetSheetName(QStringLiteral("残る"));
+        document.SetCurrentLabelNo(3);
+        document.Grid()->SetSize(20);
+        document.Guide()->SetGuide(1, {0, 250});
+        document.SetDataName(QStringLiteral("元の文書"));
+        TTestBox box({10, 10, 100, 100});
+        document.SaveObjects(1, {&box});
+        document.NewSheet();
+        document.SetCurrentSheet(0);
+        EXPECT_THROW(document.LoadFromFile(path), EAppError) << damage.what;
+
+        EXPECT_EQ(document.SheetName(), QStringLiteral("残る")) << damage.what;
+        EXPECT_EQ(document.CurrentLabelNo(), 3) << damage.what;
+        EXPECT_EQ(document.Grid()->Size(), 20) << damage.what;
+        EXPECT_FALSE(document.Grid()->Visible()) << damage.what;
+        EXPECT_EQ(document.Guide()->Guide(1).Y, 250) << damage.what;
+        EXPECT_EQ(document.DataName(), QStringLiteral("元の文書")) << damage.what;
+        EXPECT_EQ(document.Paper()->PaperName(), QStringLiteral("テスト用紙")) << damage.what;
+        EXPECT_TRUE(document.ExtraInfo().IsEmpty()) << damage.what;
+        EXPECT_TRUE(document.Modified()) << damage.what;
+        EXPECT_EQ(document.CurrentSheet(), 0) << damage.what;
+        EXPECT_EQ(document.SheetCount(), 2) << damage.what;
+        EXPECT_TRUE(document.HasDesign(1)) << damage.what;
+        EXPECT_TRUE(document.IsDesignChanged(1)) << damage.what;
+        EXPECT_EQ(document.LoadObjects(1).size(), 1u) << damage.what;
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), onDisk) << damage.what;
+        file.close();
+
+        // The working copy still holds the document: saved and opened again, it is the same.
+        const QString kept = Path("kept.cld");
+        document.SaveToFile(kept);
+        TLabelData reopened;
+        reopened.LoadFromFile(kept);
+        EXPECT_EQ(reopened.SheetNames(), (QStringList{QStringLiteral("残る"), QStringLiteral("新規シート1")})) << damage.what;
+        EXPECT_EQ(reopened.Grid()->Size(), 20) << damage.what;
+        EXPECT_TRUE(reopened.HasDesign(1)) << damage.what;
+    }
+}
+
+TEST_F(LabelData, FailedSheetSwitchKeepsTheCurrentSheet)
+{
+    const QString path = Path("doc.cld");
+    {
+        TLabelData document;
+        document.SetPaper(*FourFaces());
+        document.SetSheetName(QStringLiteral("一枚目"));
+        document.NewSheet();
+        document.SetCurrentSheet(0);
+        document.SaveToFile(path);
+    }
+    {
+        TFileStorage file(path, fmOpenReadWrite);
+        TDocStorageList sheets(file, QStringLiteral("Sheets\\NameList"));
+        TDocStream stream(file, fmCreate, sheets.EntryPath(1) + QStringLiteral("\\Info"));
+        stream.Write("\xff\x0a\x00INFO\x00\x30\x10\0\0\0\0TPF0", 19);
+    }
+    TLabelData document;
+    document.LoadFromFile(path);
+    document.Grid()->SetSize(70);
+    EXPECT_THROW(document.SetCurrentSheet(1), EAppError);
+    EXPECT_EQ(document.CurrentSheet(), 0);
+    EXPECT_EQ(document.SheetName(), QStringLiteral("一枚目"));
+    EXPECT_EQ(document.Grid()->Size(), 70);
+    EXPECT_EQ(document.Paper()->FaceCount(), 4);
 }
