@@ -116,8 +116,7 @@ void TLabelData::LoadFromFile(const QString& path)
 {
     // Everything is read from the new working copy before any of it is taken, so that a
     // failure at any point leaves the document, its working copy and its file as they were.
-    auto storage = std::make_unique<TTemporaryStorage>();
-    storage->LoadFrom(path);
+    auto storage = std::make_unique<TTemporaryStorage>(path);
     auto sheets = std::make_unique<TDocStorageList>(*storage, kSheetList);
     if (sheets->Count() == 0)
         throw EAppError(kNotOurData);

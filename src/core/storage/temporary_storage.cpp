@@ -39,7 +39,12 @@ std::unique_ptr<cfb::TCompoundFile> TTemporaryStorage::CreateTemporaryFile(QStri
     }
 }
 
-void TTemporaryStorage::LoadFrom(const QString& file)
+TTemporaryStorage::TTemporaryStorage(const QString& file)
+{
+    SetFile(CopyToTemporaryFile(file, fileName_), fmCreate);
+}
+
+std::unique_ptr<cfb::TCompoundFile> TTemporaryStorage::CopyToTemporaryFile(const QString& file, QString& fileName)
 {
     QString freshName;
     std::unique_ptr<cfb::TCompoundFile> fresh;
@@ -56,6 +61,14 @@ void TTemporaryStorage::LoadFrom(const QString& file)
             QFile::remove(freshName);
         throw;
     }
+    fileName = freshName;
+    return fresh;
+}
+
+void TTemporaryStorage::LoadFrom(const QString& file)
+{
+    QString freshName;
+    std::unique_ptr<cfb::TCompoundFile> fresh = CopyToTemporaryFile(file, freshName);
     const QString oldName = fileName_;
     SetFile(std::move(fresh), fmCreate);
     QFile::remove(oldName);

@@ -7,6 +7,8 @@
 class TTemporaryStorage : public TRootStorage {
 public:
     TTemporaryStorage();
+    // A working copy of file, unmodified; raises when file cannot be copied.
+    explicit TTemporaryStorage(const QString& file);
     ~TTemporaryStorage() override;
 
     // The temporary file's path.
@@ -22,6 +24,9 @@ public:
 private:
     // A fresh temporary compound file; its path goes to fileName.
     static std::unique_ptr<cfb::TCompoundFile> CreateTemporaryFile(QString& fileName);
+    // A fresh temporary compound file holding a copy of file; nothing is left behind when
+    // the copy fails.
+    static std::unique_ptr<cfb::TCompoundFile> CopyToTemporaryFile(const QString& file, QString& fileName);
 
     QString fileName_;
 };

@@ -107,7 +107,16 @@ TEST_F(TemporaryStorageTest, AFailedLoadKeepsTheWorkingCopy)
         EXPECT_EQ(storage.FileName(), name);
         EXPECT_EQ(ReadText(storage, QStringLiteral("mine")), QByteArray("keep me"));
         EXPECT_EQ(TemporaryFiles(), QStringList{QFileInfo(name).fileName()});
+        // A working copy made straight from the file fails the same way, leaving nothing.
+        EXPECT_THROW(TTemporaryStorage{file}, EAppError) << file.toStdString();
+        EXPECT_EQ(TemporaryFiles(), QStringList{QFileInfo(name).fileName()});
     }
+    const QString saved = folder_.filePath("saved.cld");
+    storage.SaveTo(saved);
+    TTemporaryStorage copy(saved);
+    EXPECT_EQ(ReadText(copy, QStringLiteral("mine")), QByteArray("keep me"));
+    EXPECT_FALSE(copy.IsModified());
+    EXPECT_EQ(TemporaryFiles().size(), 2);
 }
 
 TEST_F(TemporaryStorageTest, ASaveThatFailsHalfwayLeavesTheOldFile)
