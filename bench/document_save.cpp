@@ -1,6 +1,7 @@
-// Opening, changing one face of and saving a document of 50 sheets with 10 designed faces
-// each, against writing the same number of bytes to a file and flushing it: the cost of
-// the document over raw I/O.
+// A document of 50 sheets with 10 designed faces each: opening it, changing one face and
+// saving it, against writing the same number of bytes to a file and flushing it; and
+// opening it and reading every sheet and every face's objects, against reading the file's
+// bytes. Both baselines are our own raw I/O: the cost of the document over it.
 #include "catalogue/paper/free_paper_info.h"
 #include "core/canvas/canvas.h"
 #include "core/model/rect_object.h"
@@ -129,7 +130,38 @@ void WriteAndFlush(benchmark::State& state)
     state.counters["bytes"] = static_cast<double>(fixture.bytes);
 }
 
+void OpenReadEverything(benchmark::State& state)
+{
+    Fixture& fixture = SharedFixture();
+    std::size_t objects = 0;
+    for (auto _ : state) {
+        TLabelData document;
+        document.LoadFromFile(fixture.path);
+        for (int sheet = 0; sheet < document.SheetCount(); ++sheet) {
+            document.SetCurrentSheet(sheet);
+            for (int face = 0; face < kFaces; ++face)
+                objects += document.LoadObjects(face).size();
+        }
+    }
+    benchmark::DoNotOptimize(objects);
+    state.counters["bytes"] = static_cast<double>(fixture.bytes);
+}
+
+void ReadBytes(benchmark::State& state)
+{
+    Fixture& fixture = SharedFixture();
+    for (auto _ : state) {
+        QFile file(fixture.path);
+        file.open(QIODevice::ReadOnly);
+        const QByteArray bytes = file.readAll();
+        benchmark::DoNotOptimize(bytes.constData());
+    }
+    state.counters["bytes"] = static_cast<double>(fixture.bytes);
+}
+
 } // namespace
 
 BENCHMARK(OpenModifySave)->Name("document_open_modify_save/ours")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(WriteAndFlush)->Name("document_open_modify_save/peer")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(WriteAndFlush)->Name("document_open_modify_save/baseline")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(OpenReadEverything)->Name("document_open_read_all/ours")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ReadBytes)->Name("document_open_read_all/baseline")->Unit(benchmark::kMillisecond)->UseRealTime();

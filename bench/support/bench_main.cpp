@@ -1,6 +1,7 @@
 // Benchmark entry: runs the registered benchmarks with the console table, then prints one
 // line per pair "<kernel>/ours[/args]" and "<kernel>/peer[/args]": both times and the
-// ratio peer / ours (above 1 means we are faster).
+// ratio peer / ours (above 1 means we are faster). A pair whose other side is our own
+// baseline ("<kernel>/baseline[/args]") is printed on its own as "vs baseline".
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -26,27 +27,34 @@ public:
 
     void PrintRatios() const
     {
+        PrintPairs("/peer", "peer (ns)");
+        PrintPairs("/baseline", "baseline (ns)");
+    }
+
+private:
+    void PrintPairs(const std::string& side, const char* heading) const
+    {
         bool header = false;
         for (const auto& [name, ours] : times_) {
             const auto at = name.find("/ours");
             if (at == std::string::npos)
                 continue;
-            std::string peerName = name;
-            peerName.replace(at, 5, "/peer");
-            const auto peer = times_.find(peerName);
-            if (peer == times_.end())
+            std::string otherName = name;
+            otherName.replace(at, 5, side);
+            const auto other = times_.find(otherName);
+            if (other == times_.end())
                 continue;
             if (!header) {
-                std::printf("\n%-48s %14s %14s %8s\n", "kernel", "ours (ns)", "peer (ns)", "ratio");
+                std::printf("\n%-48s %14s %14s %8s\n", side == "/peer" ? "kernel" : "kernel vs baseline", "ours (ns)",
+                            heading, "ratio");
                 header = true;
             }
             std::string kernel = name;
             kernel.erase(at, 5);
-            std::printf("%-48s %14.0f %14.0f %8.2f\n", kernel.c_str(), ours, peer->second, peer->second / ours);
+            std::printf("%-48s %14.0f %14.0f %8.2f\n", kernel.c_str(), ours, other->second, other->second / ours);
         }
     }
 
-private:
     std::map<std::string, double> times_;
 };
 
