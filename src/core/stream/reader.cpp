@@ -484,17 +484,18 @@ void TReader::ReadProperties(TPersistent& object)
 void TReader::ReadProperty(TPersistent& object)
 {
     const QByteArray path = ReadShortString();
-    const QList<QByteArray> parts = path.split('.');
+    // A path "Sub.Inner" walks into sub-objects; most names have no dot and are used as read.
     TPersistent* target = &object;
-    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
-        const TPropInfo* property = target->ClassInfo().FindProperty(parts[i]);
+    qsizetype begin = 0;
+    for (qsizetype dot = path.indexOf('.'); dot >= 0; begin = dot + 1, dot = path.indexOf('.', begin)) {
+        const TPropInfo* property = target->ClassInfo().FindProperty(path.sliced(begin, dot - begin));
         if (!property || (property->Kind != TPropKind::Class && property->Kind != TPropKind::Collection))
             FailNoProperty();
         target = std::get<TPersistent*>(property->Get(*target));
         if (!target)
             FailNoProperty();
     }
-    const QByteArray& name = parts.last();
+    const QByteArray name = begin == 0 ? path : path.sliced(begin);
     if (const TPropInfo* property = target->ClassInfo().FindProperty(name)) {
         ReadPropertyValue(*target, *property);
         return;
