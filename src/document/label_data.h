@@ -3,7 +3,8 @@
 // per face (or one design shared by all faces), the sheet's settings, the paper's extra
 // information and pattern images, previews, and the document's product and creator
 // information and dates. All of it lives in a temporary compound file while the document
-// is open; saving copies that file to the document's path.
+// is open; saving copies that file to the document's path. The document, its sheets and
+// papers are in label_data.cpp, the designs and previews of its faces in label_designs.cpp.
 #include "catalogue/product/product_info.h"
 #include "document/grid.h"
 
