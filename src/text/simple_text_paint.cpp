@@ -1,0 +1,174 @@
+// Painting a TSimpleText: the glyph outlines of every line placed straight, rotated about
+// the rectangle's centre, or along the arc over the rectangle's chord.
+#include "text/simple_text.h"
+
+#include "core/canvas/canvas.h"
+#include "graphics/raster/arc.h"
+#include "graphics/raster/stroke.h"
+#include "text/point_based_font.h"
+#include "text/rotator.h"
+
+#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
+
+// A glyph outline turned by the angle about its reference point and moved to a point.
+void AddGlyph(QPainterPath& path, const QPainterPath& outline, QPointF at, double degrees)
+{
+    if (outline.isEmpty())
+        return;
+    QTransform place;
+    place.translate(at.x(), at.y());
+    if (degrees != 0)
+        place.rotate(degrees);
+    path.addPath(place.map(outline));
+}
+
+// A decoration bar, corners clockwise on the page like the glyphs' outer contours, so that
+// a winding fill keeps it filled where it crosses them.
+void AddBar(QPainterPath& path, const TRect& bar, const TRotator& rotator)
+{
+    const QPoint corners[4] = {{bar.Left, bar.Top}, {bar.Right, bar.Top}, {bar.Right, bar.Bottom}, {bar.Left, bar.Bottom}};
+    QPolygonF quad;
+    for (QPoint corner : corners)
+        quad << QPointF(rotator.Rotate(corner));
+    quad << quad.first();
+    path.addPolygon(quad);
+    path.closeSubpath();
+}
+
+} // namespace
+
+void TSimpleText::AddStraight(QPainterPath& path, const TRect& r, bool withDecoration) const
+{
+    const auto font = LayoutFont();
+    const TRotator rotator(angle_, RectCenter(r));
+    for (const TLineBox& box : LineBoxes(r, EffectiveAlign())) {
+        if (box.Line->IsEmpty())
+            continue;
+        // Spread over the line's own extent: this places CharSpacing and justification.
+        TCharLayout placed = *box.Line;
+        placed.Layout(vertical_ ? RectHeight(box.Rect) : RectWidth(box.Rect), taEven, charSpacing_);
+        const QPoint centre = RectCenter(box.Rect);
+        const QPoint turnedCentre = rotator.Rotate(centre);
+        for (std::size_t j = 0; j < placed.Chars.size(); ++j) {
+            if (placed.Chars[j] == U'\t')
+                continue;
+            const int position = placed.Placement.Positions[j];
+            const QPoint reference = vertical_ ? QPoint(box.Rect.Right, box.Rect.Top + position)
+                                               : QPoint(box.Rect.Left + position, box.Rect.Top);
+            QPointF at = reference;
+            if (angle_ != 0) {
+                const QPointF offset = QTransform().rotate(angle_).map(QPointF(reference - centre));
+                at = QPointF(turnedCentre) + QPointF(std::floor(offset.x()), std::floor(offset.y()));
+            }
+            AddGlyph(path, font->Glyph(placed.Chars[j]).Outline, at, angle_);
+        }
+        if (!withDecoration)
+            continue;
+        for (TFontStyle style : {fsUnderline, fsStrikeOut}) {
+            if (!font_->HasStyle(style))
+                continue;
+            const TLayoutFont::TBar bar = style == fsUnderline ? font->Underline() : font->StrikeOut();
+            const TRect& b = box.Rect;
+            AddBar(path,
+                   vertical_ ? TRect(b.Right - bar.Offset - bar.Thickness, b.Top, b.Right - bar.Offset, b.Bottom)
+                             : TRect(b.Left, b.Top + bar.Offset, b.Right, b.Top + bar.Offset + bar.Thickness),
+                   rotator);
+        }
+    }
+}
+
+bool TSimpleText::AddArc(QPainterPath& path, const TRect& r) const
+{
+    const auto font = LayoutFont();
+    const int h = font->CellHeight();
+    const TRotator rotator(angle_, RectCenter(r));
+    const QPoint mid = RectCenter(r);
+    const QPoint from = rotator.Rotate(vertical_ ? QPoint(mid.x(), r.Top) : QPoint(r.Left, mid.y()));
+    const QPoint to = rotator.Rotate(vertical_ ? QPoint(mid.x(), r.Bottom) : QPoint(r.Right, mid.y()));
+    TArcRecord arc;
+    if (!ArcFromChord(from, to, bulge_, arc))
+        return false;
+
+    const bool positive = bulge_ > 0;
+    const double q = positive ? arc.StartAngle : arc.EndAngle;
+    const double span = std::fmod(arc.EndAngle - arc.StartAngle + 4 * std::numbers::pi, 2 * std::numbers::pi);
+    const int alignment = EffectiveAlign();
+    // Outer radius of the first line's cells: the arc runs through their middle.
+    double radius = double(arc.Radius) + h / 2;
+    // Vertical columns stand along the tangent; horizontal glyphs stand on the radius.
+    const double turn = (positive ? 90 : -90) - (vertical_ ? 90 : 0);
+
+    for (const TCharLayout& line : Layouts()) {
+        // Lines further in never shrink below one unit inside the cell, so that glyphs are
+        // not mirrored through the centre.
+        const double outer = std::max(radius, double(h) + 1);
+        const double inner = outer - h;
+        const double middle = outer - h / 2.0;
+        const double length = line.Placement.InkEnd - line.Placement.InkStart;
+        double g = length / inner;
+        double start = q;
+        switch (alignment) {
+        case taCenter: start = positive ? q + (span - g) / 2 : q - (span - g) / 2; break;
+        case taRight: start = positive ? q + span - g : q - span + g; break;
+        case taEven: g = span; break;
+        default: break;
+        }
+        const std::size_t k = line.Chars.size();
+        const double natural = length / inner;
+        const double gap = k > 1 ? (g - natural) / double(k - 1) : 0;
+        for (std::size_t j = 0; j < k; ++j) {
+            if (line.Chars[j] == U'\t')
+                continue;
+            const TABC& abc = line.ABC[j];
+            const double u = abc.A + double(line.Placement.Positions[j]) - line.Placement.InkStart + abc.B / 2.0;
+            const double along = j * gap + u / inner;
+            const double theta = positive ? start + along : start - along;
+            const double degrees = theta * kDegreesPerRadian + turn;
+            // The glyph is centred on the point of the middle circle.
+            const QPointF cellCentre = vertical_ ? QPointF(-h / 2.0, abc.A + abc.B / 2.0)
+                                                 : QPointF(abc.A + abc.B / 2.0, h / 2.0);
+            const QPointF onCircle(arc.CenterX + middle * std::cos(theta), arc.CenterY + middle * std::sin(theta));
+            const QPointF at = onCircle - QTransform().rotate(degrees).map(cellCentre);
+            AddGlyph(path, font->Glyph(line.Chars[j]).Outline, at, degrees);
+        }
+        radius -= double(h) + lineSpacing_;
+    }
+    return true;
+}
+
+QPainterPath TSimpleText::TextPath(const TRect& r, bool withDecoration) const
+{
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    // An arc that cannot be built over the chord leaves the text straight.
+    if (bulge_ == 0 || !AddArc(path, r))
+        AddStraight(path, r, withDecoration);
+    return path;
+}
+
+void TSimpleText::DrawText(TCanvas& canvas, const TRect& r, bool withDecoration) const
+{
+    const QPainterPath path = TextPath(r, withDecoration);
+    if (path.isEmpty())
+        return;
+    const QColor colour = ToQColor(displayColor_ != clNone ? displayColor_ : font_->Color());
+    if (!colour.isValid())
+        return;
+    QPainter& painter = canvas.Painter();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillPath(path, colour);
+    painter.restore();
+}
+
+void TSimpleText::TextToPath(TStroke& stroke, const TRect& r, bool withDecoration) const
+{
+    stroke.AddPath(TextPath(r, withDecoration));
+}
