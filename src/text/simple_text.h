@@ -87,6 +87,17 @@ public:
     // The glyph outlines and the decoration bars DrawText fills, in layout units.
     QPainterPath TextPath(const TRect& r, bool withDecoration) const;
 
+    // Where each drawn character goes: its outline (TLayoutFont::Glyph) turned clockwise by
+    // Degrees about its reference point, which is moved to At. Tabs are not drawn.
+    struct TGlyphPlacement {
+        char32_t Char = 0;
+        QPointF At;
+        double Degrees = 0;
+    };
+    // The placements of DrawText: along the arc when Bulge is set and the arc can be built
+    // over the rectangle's chord, else straight or rotated.
+    std::vector<TGlyphPlacement> GlyphPlacements(const TRect& r) const;
+
     void Assign(const TPersistent& source) override;
 
 private:
@@ -97,8 +108,11 @@ private:
         TRect Rect;
     };
     std::vector<TLineBox> LineBoxes(const TRect& r, int alignment) const;
-    void AddStraight(QPainterPath& path, const TRect& r, bool withDecoration) const;
-    bool AddArc(QPainterPath& path, const TRect& r) const;
+    // Fills the placements; true when they follow the arc.
+    bool Place(const TRect& r, std::vector<TGlyphPlacement>& placements) const;
+    bool PlaceOnArc(const TRect& r, std::vector<TGlyphPlacement>& placements) const;
+    void PlaceStraight(const TRect& r, std::vector<TGlyphPlacement>& placements) const;
+    void AddBars(QPainterPath& path, const TRect& r) const;
     int EffectiveAlign() const;
 
     void Changed();

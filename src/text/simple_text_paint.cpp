@@ -17,18 +17,6 @@ namespace {
 
 constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
 
-// A glyph outline turned by the angle about its reference point and moved to a point.
-void AddGlyph(QPainterPath& path, const QPainterPath& outline, QPointF at, double degrees)
-{
-    if (outline.isEmpty())
-        return;
-    QTransform place;
-    place.translate(at.x(), at.y());
-    if (degrees != 0)
-        place.rotate(degrees);
-    path.addPath(place.map(outline));
-}
-
 // A decoration bar, corners clockwise on the page like the glyphs' outer contours, so that
 // a winding fill keeps it filled where it crosses them.
 void AddBar(QPainterPath& path, const TRect& bar, const TRotator& rotator)
@@ -44,9 +32,8 @@ void AddBar(QPainterPath& path, const TRect& bar, const TRotator& rotator)
 
 } // namespace
 
-void TSimpleText::AddStraight(QPainterPath& path, const TRect& r, bool withDecoration) const
+void TSimpleText::PlaceStraight(const TRect& r, std::vector<TGlyphPlacement>& placements) const
 {
-    const auto font = LayoutFont();
     const TRotator rotator(angle_, RectCenter(r));
     for (const TLineBox& box : LineBoxes(r, EffectiveAlign())) {
         if (box.Line->IsEmpty())
@@ -64,17 +51,26 @@ void TSimpleText::AddStraight(QPainterPath& path, const TRect& r, bool withDecor
                                                : QPoint(box.Rect.Left + position, box.Rect.Top);
             QPointF at = reference;
             if (angle_ != 0) {
+                // The offset from the line's centre turned about the turned centre.
                 const QPointF offset = QTransform().rotate(angle_).map(QPointF(reference - centre));
                 at = QPointF(turnedCentre) + QPointF(std::floor(offset.x()), std::floor(offset.y()));
             }
-            AddGlyph(path, font->Glyph(placed.Chars[j]).Outline, at, angle_);
+            placements.push_back({placed.Chars[j], at, double(angle_)});
         }
-        if (!withDecoration)
+    }
+}
+
+void TSimpleText::AddBars(QPainterPath& path, const TRect& r) const
+{
+    const auto font = LayoutFont();
+    const TRotator rotator(angle_, RectCenter(r));
+    for (TFontStyle style : {fsUnderline, fsStrikeOut}) {
+        if (!font_->HasStyle(style))
             continue;
-        for (TFontStyle style : {fsUnderline, fsStrikeOut}) {
-            if (!font_->HasStyle(style))
+        const TLayoutFont::TBar bar = style == fsUnderline ? font->Underline() : font->StrikeOut();
+        for (const TLineBox& box : LineBoxes(r, EffectiveAlign())) {
+            if (box.Line->IsEmpty())
                 continue;
-            const TLayoutFont::TBar bar = style == fsUnderline ? font->Underline() : font->StrikeOut();
             const TRect& b = box.Rect;
             AddBar(path,
                    vertical_ ? TRect(b.Right - bar.Offset - bar.Thickness, b.Top, b.Right - bar.Offset, b.Bottom)
@@ -84,7 +80,7 @@ void TSimpleText::AddStraight(QPainterPath& path, const TRect& r, bool withDecor
     }
 }
 
-bool TSimpleText::AddArc(QPainterPath& path, const TRect& r) const
+bool TSimpleText::PlaceOnArc(const TRect& r, std::vector<TGlyphPlacement>& placements) const
 {
     const auto font = LayoutFont();
     const int h = font->CellHeight();
@@ -102,17 +98,17 @@ bool TSimpleText::AddArc(QPainterPath& path, const TRect& r) const
     const int alignment = EffectiveAlign();
     // Outer radius of the first line's cells: the arc runs through their middle.
     double radius = double(arc.Radius) + h / 2;
-    // Vertical columns stand along the tangent; horizontal glyphs stand on the radius.
+    // Horizontal glyphs stand on the radius; vertical columns run along the tangent.
     const double turn = (positive ? 90 : -90) - (vertical_ ? 90 : 0);
 
     for (const TCharLayout& line : Layouts()) {
-        // Lines further in never shrink below one unit inside the cell, so that glyphs are
-        // not mirrored through the centre.
+        // Lines further in keep at least one unit inside their cells, so that no divisor
+        // is 0 and no glyph is mirrored through the centre.
         const double outer = std::max(radius, double(h) + 1);
         const double inner = outer - h;
         const double middle = outer - h / 2.0;
-        const double length = line.Placement.InkEnd - line.Placement.InkStart;
-        double g = length / inner;
+        const double natural = (line.Placement.InkEnd - line.Placement.InkStart) / inner;
+        double g = natural;
         double start = q;
         switch (alignment) {
         case taCenter: start = positive ? q + (span - g) / 2 : q - (span - g) / 2; break;
@@ -121,7 +117,6 @@ bool TSimpleText::AddArc(QPainterPath& path, const TRect& r) const
         default: break;
         }
         const std::size_t k = line.Chars.size();
-        const double natural = length / inner;
         const double gap = k > 1 ? (g - natural) / double(k - 1) : 0;
         for (std::size_t j = 0; j < k; ++j) {
             if (line.Chars[j] == U'\t')
@@ -131,35 +126,59 @@ bool TSimpleText::AddArc(QPainterPath& path, const TRect& r) const
             const double along = j * gap + u / inner;
             const double theta = positive ? start + along : start - along;
             const double degrees = theta * kDegreesPerRadian + turn;
-            // The glyph is centred on the point of the middle circle.
+            // The glyph's cell is centred on the point of the middle circle.
             const QPointF cellCentre = vertical_ ? QPointF(-h / 2.0, abc.A + abc.B / 2.0)
                                                  : QPointF(abc.A + abc.B / 2.0, h / 2.0);
             const QPointF onCircle(arc.CenterX + middle * std::cos(theta), arc.CenterY + middle * std::sin(theta));
-            const QPointF at = onCircle - QTransform().rotate(degrees).map(cellCentre);
-            AddGlyph(path, font->Glyph(line.Chars[j]).Outline, at, degrees);
+            placements.push_back({line.Chars[j], onCircle - QTransform().rotate(degrees).map(cellCentre), degrees});
         }
         radius -= double(h) + lineSpacing_;
     }
     return true;
 }
 
+bool TSimpleText::Place(const TRect& r, std::vector<TGlyphPlacement>& placements) const
+{
+    if (bulge_ != 0 && PlaceOnArc(r, placements))
+        return true;
+    // An arc that cannot be built over the chord leaves the text straight.
+    PlaceStraight(r, placements);
+    return false;
+}
+
+std::vector<TSimpleText::TGlyphPlacement> TSimpleText::GlyphPlacements(const TRect& r) const
+{
+    std::vector<TGlyphPlacement> placements;
+    Place(r, placements);
+    return placements;
+}
+
 QPainterPath TSimpleText::TextPath(const TRect& r, bool withDecoration) const
 {
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
-    // An arc that cannot be built over the chord leaves the text straight.
-    if (bulge_ == 0 || !AddArc(path, r))
-        AddStraight(path, r, withDecoration);
+    const auto font = LayoutFont();
+    std::vector<TGlyphPlacement> placements;
+    const bool onArc = Place(r, placements);
+    for (const TGlyphPlacement& placement : placements) {
+        const QPainterPath& outline = font->Glyph(placement.Char).Outline;
+        if (outline.isEmpty())
+            continue;
+        QTransform place;
+        place.translate(placement.At.x(), placement.At.y());
+        place.rotate(placement.Degrees);
+        path.addPath(place.map(outline));
+    }
+    if (withDecoration && !onArc)
+        AddBars(path, r);
     return path;
 }
 
 void TSimpleText::DrawText(TCanvas& canvas, const TRect& r, bool withDecoration) const
 {
     const QPainterPath path = TextPath(r, withDecoration);
-    if (path.isEmpty())
-        return;
     const QColor colour = ToQColor(displayColor_ != clNone ? displayColor_ : font_->Color());
-    if (!colour.isValid())
+    if (path.isEmpty() || !colour.isValid())
         return;
     QPainter& painter = canvas.Painter();
     painter.save();
