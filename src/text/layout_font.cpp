@@ -6,6 +6,7 @@
 
 #include <unicode/uchar.h>
 
+#include <QPainter>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
@@ -16,6 +17,9 @@ namespace {
 
 // Largest em in layout units (10 m): sizes from documents stay in range of the arithmetic.
 constexpr double kMaxEm = 100000;
+// Glyph masks kept per font, and the largest side of one: bigger glyphs are painted as paths.
+constexpr std::size_t kMaxGlyphMasks = 4096;
+constexpr int kMaxGlyphMaskSide = 512;
 // The slant of synthetic italic (about 12 degrees).
 constexpr double kItalicSlant = 0.2126;
 
@@ -182,4 +186,36 @@ TCharGlyph TLayoutFont::Measure(char32_t character) const
     }
     result.Widths.C = advance - result.Widths.A - result.Widths.B;
     return result;
+}
+
+const TLayoutFont::TGlyphMask* TLayoutFont::GlyphMask(char32_t character, double scaleX, double scaleY, int phaseX,
+                                                      int phaseY) const
+{
+    const TMaskKey key{character, scaleX, scaleY, phaseX, phaseY};
+    auto found = masks_.find(key);
+    if (found != masks_.end())
+        return found->second ? &*found->second : nullptr;
+    if (masks_.size() >= kMaxGlyphMasks)
+        masks_.clear();
+
+    std::optional<TGlyphMask> made;
+    const QPainterPath outline =
+        QTransform(scaleX, 0, 0, scaleY, phaseX / 4.0, phaseY / 4.0).map(Glyph(character).Outline);
+    const QRectF bounds = outline.boundingRect();
+    if (!outline.isEmpty() && bounds.width() < kMaxGlyphMaskSide && bounds.height() < kMaxGlyphMaskSide) {
+        // One pixel of room on every side for the anti-aliased edge; white on black, so
+        // that each byte is the coverage.
+        const QPoint offset(int(std::floor(bounds.left())) - 1, int(std::floor(bounds.top())) - 1);
+        const QSize size(int(std::ceil(bounds.right())) + 2 - offset.x(), int(std::ceil(bounds.bottom())) + 2 - offset.y());
+        TGlyphMask glyph{QImage(size, QImage::Format_Grayscale8), offset};
+        glyph.Mask.fill(0);
+        QPainter painter(&glyph.Mask);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.translate(-offset);
+        painter.fillPath(outline, Qt::white);
+        painter.end();
+        made = std::move(glyph);
+    }
+    found = masks_.emplace(key, std::move(made)).first;
+    return found->second ? &*found->second : nullptr;
 }

@@ -11,9 +11,13 @@
 #include "platform/fonts/font_face.h"
 
 #include <QHash>
+#include <QImage>
 #include <QPainterPath>
 #include <QString>
+#include <map>
 #include <memory>
+#include <optional>
+#include <tuple>
 
 // Space before the ink, ink width and space after, along the writing direction.
 struct TABC {
@@ -73,6 +77,16 @@ public:
     // The character measured alone; cached.
     const TCharGlyph& Glyph(char32_t character) const;
 
+    // A character's coverage as an 8-bit greyscale anti-aliased mask at a device scale, with
+    // its reference point a quarter-pixel phase (0..3 each way) right of and below the
+    // device pixel it is drawn at; Offset is the mask's top-left from that pixel. Cached;
+    // nullptr for glyphs without ink or too large to keep as masks (paint those as paths).
+    struct TGlyphMask {
+        QImage Mask; // Format_Grayscale8, 255 = covered
+        QPoint Offset;
+    };
+    const TGlyphMask* GlyphMask(char32_t character, double scaleX, double scaleY, int phaseX, int phaseY) const;
+
 private:
     TCharGlyph Measure(char32_t character) const;
     TBar BarAt(int offset, int thickness) const;
@@ -87,4 +101,6 @@ private:
     TBar underline_;
     TBar strikeOut_;
     mutable QHash<char32_t, TCharGlyph> glyphs_;
+    using TMaskKey = std::tuple<char32_t, double, double, int, int>;
+    mutable std::map<TMaskKey, std::optional<TGlyphMask>> masks_;
 };

@@ -4,6 +4,7 @@
 
 #include "core/canvas/canvas.h"
 #include "graphics/raster/arc.h"
+#include "graphics/raster/blend_rows.h"
 #include "graphics/raster/stroke.h"
 #include "text/point_based_font.h"
 #include "text/rotator.h"
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace {
 
@@ -28,6 +30,52 @@ void AddBar(QPainterPath& path, const TRect& bar, const TRotator& rotator)
     quad << quad.first();
     path.addPolygon(quad);
     path.closeSubpath();
+}
+
+// Blends glyph masks in one solid colour into a 24- or 32-bit image (B, G, R bytes),
+// clipped to the image.
+class TMaskBlender {
+public:
+    TMaskBlender(QImage& target, const QColor& colour) : target_(target), bytesPerPixel_(target.depth() / 8)
+    {
+        pixel_[0] = std::uint8_t(colour.blue());
+        pixel_[1] = std::uint8_t(colour.green());
+        pixel_[2] = std::uint8_t(colour.red());
+        pixel_[3] = 0xFF;
+    }
+
+    void Blend(QPoint at, const QImage& mask)
+    {
+        static const TBlendLevels levels(100);
+        const QRect area = QRect(at, mask.size()).intersected(target_.rect());
+        // One row of the colour, as long as the widest mask so far.
+        while (colourRow_.size() < std::size_t(area.width()) * bytesPerPixel_)
+            colourRow_.insert(colourRow_.end(), pixel_, pixel_ + bytesPerPixel_);
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            std::uint8_t* row = target_.scanLine(y) + area.left() * bytesPerPixel_;
+            const std::uint8_t* coverage = mask.constScanLine(y - at.y()) + (area.left() - at.x());
+            BlendRow(row, colourRow_.data(), coverage, area.width(), bytesPerPixel_, levels);
+        }
+    }
+
+private:
+    QImage& target_;
+    int bytesPerPixel_;
+    std::uint8_t pixel_[4];
+    std::vector<std::uint8_t> colourRow_;
+};
+
+// The image a canvas paints on when glyph masks can be blended into it directly: a 24- or
+// 32-bit image without clipping, painted over at full opacity.
+QImage* DirectTarget(TCanvas& canvas)
+{
+    QImage* image = canvas.ReadableImage();
+    const QPainter& painter = canvas.Painter();
+    if (!image || painter.hasClipping() || painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
+        painter.opacity() != 1)
+        return nullptr;
+    const QImage::Format format = image->format();
+    return format == QImage::Format_BGR888 || format == QImage::Format_RGB32 ? image : nullptr;
 }
 
 } // namespace
@@ -176,14 +224,49 @@ QPainterPath TSimpleText::TextPath(const TRect& r, bool withDecoration) const
 
 void TSimpleText::DrawText(TCanvas& canvas, const TRect& r, bool withDecoration) const
 {
-    const QPainterPath path = TextPath(r, withDecoration);
     const QColor colour = ToQColor(displayColor_ != clNone ? displayColor_ : font_->Color());
-    if (path.isEmpty() || !colour.isValid())
+    if (!colour.isValid())
         return;
+    const auto font = LayoutFont();
+    std::vector<TGlyphPlacement> placements;
+    const bool onArc = Place(r, placements);
     QPainter& painter = canvas.Painter();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.fillPath(path, colour);
+    // Upright glyphs on a plain image under a mapping without rotation are blended from the
+    // font's glyph masks at a quarter-pixel phase; the others are filled as paths, one glyph
+    // at a time (one path for the whole text would be far slower to fill).
+    const QTransform world = painter.worldTransform();
+    QImage* direct = world.type() <= QTransform::TxScale ? DirectTarget(canvas) : nullptr;
+    std::optional<TMaskBlender> blender;
+    if (direct)
+        blender.emplace(*direct, colour);
+    for (const TGlyphPlacement& placement : placements) {
+        if (direct && placement.Degrees == 0) {
+            const QPointF device = world.map(placement.At);
+            const QPoint pixel(int(std::floor(device.x())), int(std::floor(device.y())));
+            const int phaseX = std::min(3, int((device.x() - pixel.x()) * 4));
+            const int phaseY = std::min(3, int((device.y() - pixel.y()) * 4));
+            if (const auto* mask = font->GlyphMask(placement.Char, world.m11(), world.m22(), phaseX, phaseY)) {
+                blender->Blend(pixel + mask->Offset, mask->Mask);
+                continue;
+            }
+        }
+        const QPainterPath& outline = font->Glyph(placement.Char).Outline;
+        if (outline.isEmpty())
+            continue;
+        painter.save();
+        painter.translate(placement.At);
+        painter.rotate(placement.Degrees);
+        painter.fillPath(outline, colour);
+        painter.restore();
+    }
+    if (withDecoration && !onArc) {
+        QPainterPath bars;
+        bars.setFillRule(Qt::WindingFill);
+        AddBars(bars, r);
+        painter.fillPath(bars, colour);
+    }
     painter.restore();
 }
 
