@@ -18,6 +18,7 @@
 namespace {
 
 constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
+constexpr double kMaxArcRadius = 1e9;
 
 // A decoration bar, corners clockwise on the page like the glyphs' outer contours, so that
 // a winding fill keeps it filled where it crosses them.
@@ -136,6 +137,11 @@ bool TSimpleText::PlaceOnArc(const TRect& r, std::vector<TGlyphPlacement>& place
     const QPoint mid = RectCenter(r);
     const QPoint from = rotator.Rotate(vertical_ ? QPoint(mid.x(), r.Top) : QPoint(r.Left, mid.y()));
     const QPoint to = rotator.Rotate(vertical_ ? QPoint(mid.x(), r.Bottom) : QPoint(r.Right, mid.y()));
+    // A bulge so flat against its chord that the circle's radius would leave the integer
+    // range is drawn straight.
+    const double chord = std::hypot(double(to.x()) - from.x(), double(to.y()) - from.y());
+    if (chord * chord / (8.0 * std::abs(double(bulge_))) + std::abs(double(bulge_)) / 2 > kMaxArcRadius)
+        return false;
     TArcRecord arc;
     if (!ArcFromChord(from, to, bulge_, arc))
         return false;

@@ -167,3 +167,16 @@ TEST(FontResolution, AliasesFallbacksAndTheAvailableList)
         EXPECT_TRUE(names.contains(QString::fromUtf16(name))) << QString::fromUtf16(name).toStdString();
     EXPECT_EQ(QStringList(names).removeDuplicates(), 0);
 }
+
+TEST(FontResolution, LatinFacesReportAnsiAndBorrowJapaneseCharacters)
+{
+    const QString latin = QStringLiteral("DejaVu Sans");
+    if (!FindOutlineFace(latin))
+        GTEST_SKIP() << "DejaVu Sans is not installed";
+    EXPECT_EQ(FaceCharset(latin), 0);
+    // A character the face lacks comes from IPAPGothic, at the same size.
+    const auto font = TLayoutFont::Get({latin, 24, false, false, false});
+    const auto gothic = TLayoutFont::Get({QStringLiteral("IPAPGothic"), 24, false, false, false});
+    EXPECT_EQ(font->Glyph(U'漢').Widths, gothic->Glyph(U'漢').Widths);
+    EXPECT_NE(font->Glyph(U'A').Widths, gothic->Glyph(U'A').Widths);
+}

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace {
@@ -225,6 +226,16 @@ TEST(TextPainting, ArcThatCannotBeBuiltFallsBackToStraightText)
     for (std::size_t j = 0; j < bent.size(); ++j) {
         EXPECT_EQ(bent[j].At, straight[j].At);
         EXPECT_EQ(bent[j].Degrees, straight[j].Degrees);
+    }
+}
+
+TEST(TextPainting, BulgesFromDocumentsStayInRange)
+{
+    auto text = MakeText(QStringLiteral("AB"));
+    for (int bulge : {1, -1, std::numeric_limits<int>::max(), std::numeric_limits<int>::min() + 1}) {
+        text->SetBulge(bulge);
+        for (const auto& placement : text->GlyphPlacements(TRect(0, 0, 1000000000, 100)))
+            EXPECT_TRUE(std::isfinite(placement.At.x()) && std::isfinite(placement.At.y())) << bulge;
     }
 }
 
