@@ -16,59 +16,42 @@ LR_DEFINE_CLASS(TPointBasedFont, TPersistent, LR_CREATABLE(TPointBasedFont),
     prop::Integer("Size", &Self::Size, &Self::SetSize),
     prop::Set("Style", &Self::Style, &Self::SetStyle, FontStylesType).Default(0))
 
-namespace {
-
-template <class T>
-bool Store(T& field, const T& value)
+TPointBasedFont::TPointBasedFont()
 {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
-} // namespace
-
-void TPointBasedFont::Changed()
-{
-    if (onChange_)
-        onChange_();
+    notify_.SetOnChange([this](TChangeNotify*) {
+        if (onChange_)
+            onChange_();
+    });
 }
 
 void TPointBasedFont::SetCharset(int charset)
 {
-    if (Store(charset_, charset))
-        Changed();
+    notify_.Store(charset_, charset);
 }
 
 void TPointBasedFont::SetColor(TColor color)
 {
-    if (Store(color_, color))
-        Changed();
+    notify_.Store(color_, color);
 }
 
 void TPointBasedFont::SetName(const QString& name)
 {
-    if (Store(name_, name))
-        Changed();
+    notify_.Store(name_, name);
 }
 
 void TPointBasedFont::SetSize(int points)
 {
-    if (Store(size_, points))
-        Changed();
+    notify_.Store(size_, points);
 }
 
 void TPointBasedFont::SetStyle(TFontStyles style)
 {
-    if (Store(style_, style & 0xF))
-        Changed();
+    notify_.Store(style_, style & 0xF);
 }
 
 void TPointBasedFont::SetPitch(TFontPitch pitch)
 {
-    if (Store(pitch_, pitch))
-        Changed();
+    notify_.Store(pitch_, pitch);
 }
 
 int TPointBasedFont::Height() const
@@ -93,12 +76,11 @@ void TPointBasedFont::Assign(const TPersistent& source)
         TPersistent::Assign(source);
         return;
     }
-    bool changed = Store(charset_, font->charset_);
-    changed |= Store(color_, font->color_);
-    changed |= Store(name_, font->name_);
-    changed |= Store(size_, font->size_);
-    changed |= Store(style_, font->style_);
-    changed |= Store(pitch_, font->pitch_);
-    if (changed)
-        Changed();
+    TUpdateBracket bracket(notify_);
+    notify_.Store(charset_, font->charset_);
+    notify_.Store(color_, font->color_);
+    notify_.Store(name_, font->name_);
+    notify_.Store(size_, font->size_);
+    notify_.Store(style_, font->style_);
+    notify_.Store(pitch_, font->pitch_);
 }

@@ -3,6 +3,7 @@
 // size at every resolution; its pixel Height is derived at the layout resolution (254 per
 // inch) and never stored. The face name is kept as given: a name the system lacks is
 // resolved for measuring and painting only.
+#include "core/notify.h"
 #include "core/persistent/color_type.h"
 #include "core/persistent/persistent.h"
 #include "text/layout_font.h"
@@ -30,7 +31,7 @@ inline constexpr int SHIFTJIS_CHARSET = 128;
 class TPointBasedFont : public TPersistent {
     LR_CLASS(TPointBasedFont, TPersistent)
 public:
-    TPointBasedFont() = default;
+    TPointBasedFont();
 
     int Charset() const { return charset_; }
     void SetCharset(int charset);
@@ -55,14 +56,13 @@ public:
     // synthesised when the face has no such style).
     std::shared_ptr<const TLayoutFont> LayoutFont(bool vertical) const;
 
-    // Called once after every change.
+    // Called once after every change (Assign: once for all it copies).
     void SetOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
 
     void Assign(const TPersistent& source) override;
 
 private:
-    void Changed();
-
+    TChangeNotify notify_{this};
     int charset_ = SHIFTJIS_CHARSET;
     TColor color_ = clBlack;
     QString name_ = QStringLiteral("ＭＳ Ｐゴシック");

@@ -45,6 +45,10 @@ int Clamp32(double value)
 
 TSimpleText::TSimpleText() : text_(std::make_unique<TStringList>()), font_(std::make_unique<TPointBasedFont>())
 {
+    notify_.SetOnChange([this](TChangeNotify*) {
+        if (onChange_)
+            onChange_(this);
+    });
     text_->SetOnChange([this] { LinesChanged(); });
     font_->SetOnChange([this] { LayoutChanged(); });
 }
@@ -53,32 +57,18 @@ TSimpleText::~TSimpleText() = default;
 
 void TSimpleText::BeginUpdate()
 {
-    ++updateCount_;
+    notify_.BeginUpdate();
 }
 
 void TSimpleText::EndUpdate()
 {
-    if (updateCount_ > 0 && --updateCount_ == 0 && pendingChanges_ > 0) {
-        pendingChanges_ = 0;
-        if (onChange_)
-            onChange_(this);
-    }
-}
-
-void TSimpleText::Changed()
-{
-    if (updateCount_ > 0) {
-        ++pendingChanges_;
-        return;
-    }
-    if (onChange_)
-        onChange_(this);
+    notify_.EndUpdate();
 }
 
 void TSimpleText::LayoutChanged()
 {
     layouts_.clear();
-    Changed();
+    notify_.Changed();
 }
 
 void TSimpleText::LinesChanged()
@@ -89,8 +79,7 @@ void TSimpleText::LinesChanged()
 
 void TSimpleText::SetAlign(int align)
 {
-    if (Store(align_, align))
-        Changed();
+    notify_.Store(align_, align);
 }
 
 void TSimpleText::SetVertical(bool vertical)
@@ -107,20 +96,17 @@ void TSimpleText::SetCharSpacing(int spacing)
 
 void TSimpleText::SetLineSpacing(int spacing)
 {
-    if (Store(lineSpacing_, spacing))
-        Changed();
+    notify_.Store(lineSpacing_, spacing);
 }
 
 void TSimpleText::SetBulge(int bulge)
 {
-    if (Store(bulge_, bulge))
-        Changed();
+    notify_.Store(bulge_, bulge);
 }
 
 void TSimpleText::SetAngle(std::int64_t angle)
 {
-    if (Store(angle_, NormalizeAngle(angle)))
-        Changed();
+    notify_.Store(angle_, NormalizeAngle(angle));
 }
 
 void TSimpleText::SetHanToZen(bool convert)
@@ -143,8 +129,7 @@ void TSimpleText::SetMinusExc(bool keep)
 
 void TSimpleText::SetFeedAngle(int angle)
 {
-    if (Store(feedAngle_, angle))
-        Changed();
+    notify_.Store(feedAngle_, angle);
 }
 
 void TSimpleText::Assign(const TPersistent& source)

@@ -9,6 +9,7 @@
 // Setters compare, store and fire one change; changes inside BeginUpdate/EndUpdate fire
 // once when the outermost bracket ends.
 #include "core/canvas/rect.h"
+#include "core/notify.h"
 #include "core/persistent/color_type.h"
 #include "core/persistent/persistent.h"
 #include "text/char_layout.h"
@@ -115,7 +116,6 @@ private:
     void AddBars(QPainterPath& path, const TRect& r) const;
     int EffectiveAlign() const;
 
-    void Changed();
     void LayoutChanged();
     void LinesChanged();
 
@@ -134,8 +134,7 @@ private:
     TColor displayColor_ = clNone;
 
     std::function<void(TSimpleText*)> onChange_;
-    int updateCount_ = 0;
-    int pendingChanges_ = 0;
+    TChangeNotify notify_{this};
     mutable std::optional<QStringList> displayLines_;
     mutable std::vector<TCharLayout> layouts_;
 };
