@@ -52,8 +52,9 @@ public:
         // One row of the colour, as long as the widest mask so far.
         while (colourRow_.size() < std::size_t(area.width()) * bytesPerPixel_)
             colourRow_.insert(colourRow_.end(), pixel_, pixel_ + bytesPerPixel_);
+        std::uint8_t* bits = target_.bits();
         for (int y = area.top(); y <= area.bottom(); ++y) {
-            std::uint8_t* row = target_.scanLine(y) + area.left() * bytesPerPixel_;
+            std::uint8_t* row = bits + y * target_.bytesPerLine() + area.left() * bytesPerPixel_;
             const std::uint8_t* coverage = mask.constScanLine(y - at.y()) + (area.left() - at.x());
             BlendRow(row, colourRow_.data(), coverage, area.width(), bytesPerPixel_, levels);
         }
