@@ -2,13 +2,32 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
+namespace {
+
+struct Case {
+    const char16_t* input;
+    const char16_t* expected;
+};
+
+void ExpectConversions(QString (*convert)(const QString&), std::initializer_list<Case> cases)
+{
+    for (const Case& c : cases)
+        EXPECT_EQ(convert(QString::fromUtf16(c.input)), QString::fromUtf16(c.expected))
+            << QString::fromUtf16(c.input).toStdString();
+}
+
+QString HanToZen(const QString& text)
+{
+    return HanToZenConvert(text);
+}
+
+} // namespace
+
 TEST(KanaConversions, HanToZenConvertsByTable)
 {
-    struct Case {
-        const char16_t* input;
-        const char16_t* expected;
-    };
-    const Case cases[] = {
+    ExpectConversions(HanToZen, {
         {u"A4 label-12", u"Ａ４ ｌａｂｅｌ－１２"},
         {u"ｶﾞｲﾄﾞ", u"ガイド"},
         {u"ｳﾞｨ", u"ヴィ"},
@@ -20,10 +39,7 @@ TEST(KanaConversions, HanToZenConvertsByTable)
         {u"｢ｰ｣･", u"「ー」・"},
         // Double-byte characters are copied.
         {u"漢字かなカナ", u"漢字かなカナ"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(HanToZenConvert(QString::fromUtf16(c.input)), QString::fromUtf16(c.expected))
-            << QString::fromUtf16(c.input).toStdString();
+    });
 }
 
 TEST(KanaConversions, MinusExcKeepsTheMinus)
@@ -48,11 +64,7 @@ TEST(KanaConversions, NumToKanjiConvertsOnlyFullWidthDigits)
 
 TEST(KanaConversions, ZenToHanReadsTheTablesBackwards)
 {
-    struct Case {
-        const char16_t* input;
-        const char16_t* expected;
-    };
-    const Case cases[] = {
+    ExpectConversions(ZenToHanConvert, {
         {u"Ａ４　ｌａｂｅｌ－１２", u"A4　label-12"},
         {u"ガイド", u"ｶﾞｲﾄﾞ"},
         {u"がいど", u"ｶﾞｲﾄﾞ"}, // hiragana too
@@ -64,8 +76,5 @@ TEST(KanaConversions, ZenToHanReadsTheTablesBackwards)
         {u"ヰヱゐゑ", u"ヰヱゐゑ"},
         {u"×″￥”’「ー」・。、゛゜", u"*~\\\"'｢ｰ｣･｡､ﾞﾟ"},
         {u"漢字ABC", u"漢字ABC"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(ZenToHanConvert(QString::fromUtf16(c.input)), QString::fromUtf16(c.expected))
-            << QString::fromUtf16(c.input).toStdString();
+    });
 }
