@@ -52,7 +52,54 @@ char16_t FullWidth(char16_t c)
     return at == std::u16string_view::npos ? c : kSingleFull[at];
 }
 
+// Kana without a half-width letter of their own: the tables list small forms in their place.
+constexpr std::u16string_view kNoHalfWidth = u"ヰヱ";
+
+char16_t Katakana(char16_t c)
+{
+    return c >= 0x3041 && c <= 0x3096 ? static_cast<char16_t>(c + 0x60) : c;
+}
+
+// Appends the half-width form of a full-width character, or the character itself.
+void AppendHalfWidth(QString& result, char16_t c)
+{
+    const char16_t k = Katakana(c);
+    if (kNoHalfWidth.find(k) != std::u16string_view::npos) {
+        result.append(QChar(c));
+        return;
+    }
+    if (k == u'ヴ') {
+        result.append(QChar(u'ｳ')).append(QChar(kVoicedMark));
+        return;
+    }
+    if (const std::size_t at = kVoicedFull.find(k); at != std::u16string_view::npos) {
+        result.append(QChar(kVoicedHalf[2 * at])).append(QChar(kVoicedHalf[2 * at + 1]));
+        return;
+    }
+    const std::size_t at = kSingleFull.find(k);
+    result.append(QChar(at == std::u16string_view::npos ? c : kSingleHalf[at]));
+}
+
 } // namespace
+
+QString NumToKanjiConvert(const QString& text)
+{
+    static constexpr std::u16string_view kKanji = u"〇一二三四五六七八九";
+    QString result = text;
+    for (QChar& c : result)
+        if (c.unicode() >= u'０' && c.unicode() <= u'９')
+            c = QChar(kKanji[c.unicode() - u'０']);
+    return result;
+}
+
+QString ZenToHanConvert(const QString& text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text)
+        AppendHalfWidth(result, c.unicode());
+    return result;
+}
 
 QString HanToZenConvert(const QString& text, bool minusExc)
 {
@@ -83,7 +130,6 @@ QString KanaFold(const QString& text)
 {
     QString result = text;
     for (QChar& c : result)
-        if (c.unicode() >= 0x3041 && c.unicode() <= 0x3096)
-            c = QChar(static_cast<char16_t>(c.unicode() + 0x60));
+        c = QChar(Katakana(c.unicode()));
     return result;
 }
