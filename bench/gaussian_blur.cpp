@@ -56,15 +56,17 @@ pixman_image_t* Wrap(QImage& image)
                                     int(image.bytesPerLine()));
 }
 
-// A one-dimensional Gaussian of sigma along x (horizontal) or y, one tap across.
+// A one-dimensional Gaussian of sigma along x (horizontal) or y, sampled (impulse
+// reconstruction); pixman's Gaussian kernel has a sigma of 1/sqrt(2) at scale 1. The other
+// axis takes one tap of weight 1 (a unit box, sampled).
 void SetGaussian(pixman_image_t* image, double sigma, bool horizontal)
 {
-    const pixman_fixed_t scale = pixman_double_to_fixed(sigma), one = pixman_double_to_fixed(1);
-    const pixman_kernel_t gaussian = PIXMAN_KERNEL_GAUSSIAN, impulse = PIXMAN_KERNEL_IMPULSE;
+    const pixman_fixed_t scale = pixman_double_to_fixed(sigma * std::sqrt(2.0)), one = pixman_double_to_fixed(1);
+    const pixman_kernel_t gaussian = PIXMAN_KERNEL_GAUSSIAN, impulse = PIXMAN_KERNEL_IMPULSE, box = PIXMAN_KERNEL_BOX;
     int count = 0;
     pixman_fixed_t* parameters = pixman_filter_create_separable_convolution(
-        &count, horizontal ? scale : one, horizontal ? one : scale, impulse, impulse,
-        horizontal ? gaussian : impulse, horizontal ? impulse : gaussian, 0, 0);
+        &count, horizontal ? scale : one, horizontal ? one : scale, horizontal ? impulse : box,
+        horizontal ? box : impulse, horizontal ? gaussian : impulse, horizontal ? impulse : gaussian, 0, 0);
     pixman_image_set_filter(image, PIXMAN_FILTER_SEPARABLE_CONVOLUTION, parameters, count);
     pixman_image_set_repeat(image, PIXMAN_REPEAT_PAD);
     std::free(parameters);
