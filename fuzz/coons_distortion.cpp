@@ -11,13 +11,17 @@
 #include "text/distortion/coons_distortion.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstdint>
 
 namespace {
 
-QTemporaryDir* folder = nullptr;
+// The pattern file of each run, in a folder of its own.
+QString PatternPath()
+{
+    static const QTemporaryDir folder;
+    return folder.filePath(QStringLiteral("patterns.cdd"));
+}
 
 const QByteArray kSignature = QByteArray::fromHex("d0cf11e0a1b11ae1");
 
@@ -79,19 +83,10 @@ void LoadFile(const QString& path)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
-    static QTemporaryDir temporary;
-    folder = &temporary;
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
     const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
-    const QString path = folder->filePath(QStringLiteral("patterns.cdd"));
+    const QString path = PatternPath();
     if (input.startsWith(kSignature)) {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

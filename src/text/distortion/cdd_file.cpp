@@ -19,11 +19,7 @@ TCDDFile::TCDDFile(const QString& fileName)
 {
 }
 
-TCDDFile::~TCDDFile()
-{
-    // The name list holds storages of the root: it goes first.
-    names_.reset();
-}
+TCDDFile::~TCDDFile() = default;
 
 int TCDDFile::Count() const
 {

@@ -31,5 +31,5 @@ public:
 
 private:
     std::unique_ptr<TFileStorage> storage_;
-    std::unique_ptr<TDocNameList> names_;
+    std::unique_ptr<TDocNameList> names_; // declared after the storage it lives in, so it closes first
 };

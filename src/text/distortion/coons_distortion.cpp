@@ -213,9 +213,8 @@ void TCoonsDistortion::Prepare() const
         for (int i = 0; i < count; ++i)
             parameters_[side][i] = Parameter(side, i);
     }
-    const auto& top = sides_[kSideTop].Points;
-    const auto& bottom = sides_[kSideBottom].Points;
-    corners_ = {top.front(), top.back(), bottom.back(), bottom.front()};
+    corners_ = {Point(kSideTop, 0), Point(kSideTop, Count(kSideTop) - 1), Point(kSideBottom, Count(kSideBottom) - 1),
+                Point(kSideBottom, 0)};
     dirty_ = false;
 }
 
@@ -225,6 +224,8 @@ QPointF TCoonsDistortion::CurvePoint(int side, double t) const
     const std::vector<double>& T = parameters_.at(side);
     const auto& P = sides_[side].Points;
     const int n = int(P.size());
+    if (n < 2)
+        return Point(side, 0);
     // The segment [j, j + 1] that holds t, and the point nearer to t.
     const auto above = std::lower_bound(T.begin() + 1, T.end(), t);
     const int j = above == T.end() ? n - 2 : int(above - T.begin()) - 1;

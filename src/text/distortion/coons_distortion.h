@@ -70,8 +70,8 @@ public:
     // All four counts 0.
     void Clear();
 
-    // The side's curve at parameter t (0 ... 1 along the side's direction); needs two
-    // points on every side (IsNoDistortion false).
+    // The side's curve at parameter t (0 ... 1 along the side's direction); the shape is
+    // only meaningful while every side has two points (IsNoDistortion false).
     QPointF CurvePoint(int side, double t) const;
     // Maps a point of the source rectangle into the destination through the patch. Leaves
     // the point unchanged when the distortion maps nothing or a rectangle has no width or

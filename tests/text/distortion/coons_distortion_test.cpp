@@ -290,6 +290,8 @@ TEST(CoonsDistortion, SidesWithFewerThanTwoPointsActAsNoneButAreKept)
     distortion.SetSourceRect(TRect(0, 0, 100, 100));
     distortion.SetDestRect(TRect(0, 0, 10, 10));
     EXPECT_EQ(Transformed(distortion, QPoint(60, 70)), QPoint(60, 70));
+    EXPECT_EQ(distortion.CurvePoint(kSideTop, 0.5), QPointF(0, 0));
+    EXPECT_EQ(TCoonsDistortion().CurvePoint(kSideLeft, 0.3), QPointF(0, 0));
     distortion.ApplyRatio(0);
     EXPECT_EQ(distortion.Data(), data);
 }
