@@ -1,5 +1,6 @@
 #include "catalogue/product/product_info.h"
 
+#include "core/persistent/guid_bytes.h"
 #include "core/stream/reader.h"
 
 LR_DEFINE_CLASS(TProductItem, TCollectionItem, LR_CREATABLE(TProductItem),
@@ -8,35 +9,6 @@ LR_DEFINE_CLASS(TProductItem, TCollectionItem, LR_CREATABLE(TProductItem),
 
 LR_DEFINE_CLASS(TProductInfo, TComponent, LR_CREATABLE(TProductInfo),
     prop::Object("Items", &Self::Items, TPropKind::Collection))
-
-namespace {
-
-constexpr int kGuidSize = 16;
-
-// A GUID as it is stored: the first three fields little-endian, then the eight bytes.
-QByteArray GuidBytes(const QUuid& guid)
-{
-    QByteArray bytes(kGuidSize, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<char>(guid.data1 >> (8 * i));
-    for (int i = 0; i < 2; ++i) {
-        bytes[4 + i] = static_cast<char>(guid.data2 >> (8 * i));
-        bytes[6 + i] = static_cast<char>(guid.data3 >> (8 * i));
-    }
-    for (int i = 0; i < 8; ++i)
-        bytes[8 + i] = static_cast<char>(guid.data4[i]);
-    return bytes;
-}
-
-QUuid GuidFromBytes(const QByteArray& bytes)
-{
-    const auto byte = [&](int i) { return static_cast<std::uint8_t>(bytes[i]); };
-    return QUuid(byte(0) | byte(1) << 8 | byte(2) << 16 | static_cast<std::uint32_t>(byte(3)) << 24,
-                 static_cast<std::uint16_t>(byte(4) | byte(5) << 8), static_cast<std::uint16_t>(byte(6) | byte(7) << 8),
-                 byte(8), byte(9), byte(10), byte(11), byte(12), byte(13), byte(14), byte(15));
-}
-
-} // namespace
 
 const QStringList& ProductFieldNames()
 {
@@ -110,7 +82,7 @@ void TProductInfo::DefineProperties(TFiler& filer)
         [this](const QByteArray& data) {
             if (data.size() != kGuidSize)
                 TReader::FailInvalidValue();
-            guid_ = GuidFromBytes(data);
+            guid_ = GuidFromBytes(data.constData());
         },
         [this] { return GuidBytes(guid_); }, true);
 }
