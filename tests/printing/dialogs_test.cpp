@@ -75,10 +75,13 @@ TEST_F(PrinterSettingDialogTest, AQueueWithoutDescriptionHasNoPropertiesAndAVani
     EXPECT_EQ(dialog.PaperList()->count(), 0);
     EXPECT_EQ(dialog.OpenProperties(), nullptr);
 
-    TFakePrinterService other;
-    AddFixtureQueues(other);
     dialog.RefreshPrinters();
     EXPECT_EQ(dialog.Configuration()->DeviceName(), QStringLiteral("Plain"));
+    service.RemoveQueue(QStringLiteral("Plain"));
+    dialog.RefreshPrinters();
+    EXPECT_EQ(dialog.PrinterList()->count(), 1);
+    EXPECT_EQ(dialog.Configuration()->DeviceName(), QStringLiteral("Disc"));
+    EXPECT_EQ(dialog.PrinterList()->currentText(), QStringLiteral("Disc"));
 }
 
 TEST_F(PrinterSettingDialogTest, PropertiesEditEveryOptionOfTheDescription)

@@ -11,6 +11,13 @@ void TFakePrinterService::AddQueue(const TQueueInfo& queue, const QString& ppdPa
     sources_[queue.Name] = std::move(mediaSources);
 }
 
+void TFakePrinterService::RemoveQueue(const QString& name)
+{
+    std::erase_if(queues_, [&](const TQueueInfo& queue) { return queue.Name == name; });
+    ppds_.erase(name);
+    sources_.erase(name);
+}
+
 std::unique_ptr<TPpd> TFakePrinterService::Ppd(const QString& queue)
 {
     const auto found = ppds_.find(queue);

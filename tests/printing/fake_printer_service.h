@@ -9,6 +9,7 @@ class TFakePrinterService : public IPrinterService {
 public:
     // A queue; ppdPath empty: a queue without printer description.
     void AddQueue(const TQueueInfo& queue, const QString& ppdPath = {}, std::vector<QString> mediaSources = {});
+    void RemoveQueue(const QString& name);
 
     std::vector<TQueueInfo> Queues() override { return queues_; }
     std::unique_ptr<TPpd> Ppd(const QString& queue) override;
