@@ -4,11 +4,11 @@
 #include "catalogue/database/papers_v2.h"
 #include "catalogue/paper/free_paper_info.h"
 #include "catalogue/paper/matrix_paper_info.h"
-#include "core/frame/macro_string.h"
 #include "document/direct_print/direct_printer_info.h"
 #include "document/direct_print/effective_paper.h"
 #include "document/direct_print/size_adjustment.h"
 #include "document/label_data.h"
+#include "support/settings_macros.h"
 
 #include <gtest/gtest.h>
 
@@ -23,16 +23,12 @@ protected:
     void SetUp() override
     {
         RegisterCatalogueClasses();
-        macros_.SetValue(QStringLiteral("SysRegistryKey"), QStringLiteral("Software\\Test\\Settings"));
-        macros_.SetValue(QStringLiteral("SizeAdjustKey"), QStringLiteral("$(SysRegistryKey)\\SizeAdjust"));
-        SetApplicationMacros(&macros_);
         papers_ = std::make_unique<TPapersV2>(kCatalogue, false, true);
         SetDirectPrintCatalogue(papers_.get());
     }
     void TearDown() override
     {
         SetDirectPrintCatalogue(nullptr);
-        SetApplicationMacros(nullptr);
     }
 
     const TPaperInfo& LabelSheet()
@@ -59,7 +55,7 @@ protected:
         return printers.CopyForModel(CataloguePaper(paper));
     }
 
-    TMacroString macros_;
+    const testsupport::TSettingsMacros macros_;
     std::unique_ptr<TPapersV2> papers_;
 };
 

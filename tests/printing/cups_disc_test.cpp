@@ -1,7 +1,5 @@
 // Disc papers printed through the private CUPS scheduler's Gutenprint queues: the options
 // that reach the backend (skipped without the scheduler).
-#include "catalogue/catalogue_classes.h"
-#include "catalogue/database/papers_v2.h"
 #include "catalogue/paper/paper_info.h"
 #include "core/error.h"
 #include "document/direct_print/direct_printer_info.h"
@@ -12,13 +10,12 @@
 #include "printing/disc/paper_print_setting.h"
 #include "printing/disc/print_setting_data.h"
 #include "private_cups.h"
+#include "shipped_catalogue.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-const QString kCatalogue = QStringLiteral(LUMAREST_BINARY_DIR "/data/Lumarest.ppr");
 
 class CupsDiscTest : public ::testing::Test {
 protected:
@@ -26,8 +23,7 @@ protected:
     {
         if (!privatecups::Available())
             GTEST_SKIP() << "the private CUPS scheduler is not running";
-        RegisterCatalogueClasses();
-        papers_ = std::make_unique<TPapersV2>(kCatalogue, false, true);
+        papers_ = OpenShippedCatalogue();
         SetDirectPrintCatalogue(papers_.get());
     }
     void TearDown() override { SetDirectPrintCatalogue(nullptr); }

@@ -1,8 +1,5 @@
 // The printer settings, properties and size adjustment dialogs on the offscreen platform,
 // with the fake printer service and with the private CUPS scheduler.
-#include "catalogue/catalogue_classes.h"
-#include "catalogue/database/papers_v2.h"
-#include "core/frame/macro_string.h"
 #include "fake_printer_service.h"
 #include "platform/printers/cups_printer_service.h"
 #include "printing/config/application_printer.h"
@@ -11,6 +8,8 @@
 #include "printing/ui/printer_setting_dialog.h"
 #include "printing/ui/size_adjust_dialog.h"
 #include "private_cups.h"
+#include "shipped_catalogue.h"
+#include "support/settings_macros.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -22,19 +21,7 @@
 
 namespace {
 
-const QString kCatalogue = QStringLiteral(LUMAREST_BINARY_DIR "/data/Lumarest.ppr");
-
-class PrinterSettingDialogTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        AddFixtureQueues(service);
-        SetApplicationPrinter({});
-    }
-    void TearDown() override { SetApplicationPrinter({}); }
-
-    TFakePrinterService service;
-};
+using PrinterSettingDialogTest = TFakePrinterTest;
 
 void Activate(QComboBox* box, const QString& text)
 {
@@ -128,21 +115,16 @@ class SizeAdjustDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RegisterCatalogueClasses();
-        macros_.SetValue(QStringLiteral("SysRegistryKey"), QStringLiteral("Software\\Test\\Settings"));
-        macros_.SetValue(QStringLiteral("SizeAdjustKey"), QStringLiteral("$(SysRegistryKey)\\SizeAdjust"));
-        SetApplicationMacros(&macros_);
-        papers_ = std::make_unique<TPapersV2>(kCatalogue, false, true);
+        papers_ = OpenShippedCatalogue();
         printers_ = std::make_unique<TDirectPrinterInfo>(TDirectPrinterInfo::FromCatalogue(*papers_));
         ASSERT_TRUE(printers_->Select(QStringLiteral("Epson Stylus Photo R280")));
         paper_ = printers_->CopyForModel(
             papers_->Paper(papers_->IndexOfName(QStringLiteral("プリンタブルディスク エプソン対応 120mm ハブ印刷 内径22mm"))));
     }
-    void TearDown() override { SetApplicationMacros(nullptr); }
 
     TSizeAdjustment Stored() const { return ReadStoredSizeAdjustment(paper_->PaperName(), paper_->GroupName()); }
 
-    TMacroString macros_;
+    const testsupport::TSettingsMacros macros_;
     std::unique_ptr<TPapersV2> papers_;
     std::unique_ptr<TDirectPrinterInfo> printers_;
     std::unique_ptr<TPaperInfo> paper_;

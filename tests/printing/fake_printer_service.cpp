@@ -1,6 +1,7 @@
 #include "fake_printer_service.h"
 
 #include "platform/printers/ppd.h"
+#include "printing/config/application_printer.h"
 #include "support/test_support.h"
 
 void TFakePrinterService::AddQueue(const TQueueInfo& queue, const QString& ppdPath, std::vector<QString> mediaSources)
@@ -42,4 +43,15 @@ void AddFixtureQueues(TFakePrinterService& service)
                      testsupport::FixturePath(QStringLiteral("disc-printer.ppd")));
     service.AddQueue({QStringLiteral("Plain"), QStringLiteral("Local Raw Printer"), QStringLiteral("socket://127.0.0.1:9"),
                       {}, false});
+}
+
+void TFakePrinterTest::SetUp()
+{
+    AddFixtureQueues(service);
+    SetApplicationPrinter({});
+}
+
+void TFakePrinterTest::TearDown()
+{
+    SetApplicationPrinter({});
 }

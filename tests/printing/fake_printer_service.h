@@ -3,6 +3,7 @@
 // record of every job submitted instead of a spooler.
 #include "platform/printers/printer_service.h"
 
+#include <gtest/gtest.h>
 #include <map>
 
 class TFakePrinterService : public IPrinterService {
@@ -35,3 +36,12 @@ public:
 // The fake with one queue "Disc" (the fixture disc-printer PPD, the default) and one raw
 // queue "Plain".
 void AddFixtureQueues(TFakePrinterService& service);
+
+// Tests on the fixture queues, with no application printer chosen before or after.
+class TFakePrinterTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    TFakePrinterService service;
+};

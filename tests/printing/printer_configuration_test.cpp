@@ -1,27 +1,17 @@
 #include "printing/config/printer_configuration.h"
 
 #include "core/error.h"
-#include "core/frame/macro_string.h"
 #include "core/frame/settings.h"
 #include "fake_printer_service.h"
 #include "platform/printers/ppd.h"
 #include "printing/config/application_printer.h"
+#include "support/settings_macros.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class PrinterConfigurationTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        AddFixtureQueues(service);
-        SetApplicationPrinter({});
-    }
-    void TearDown() override { SetApplicationPrinter({}); }
-
-    TFakePrinterService service;
-};
+using PrinterConfigurationTest = TFakePrinterTest;
 
 } // namespace
 
@@ -112,9 +102,7 @@ TEST_F(PrinterConfigurationTest, AddedFormsAreCustomSizesWithinTheRange)
 
 TEST_F(PrinterConfigurationTest, TheApplicationPrinterIsKeptInTheSettings)
 {
-    TMacroString macros;
-    macros.SetValue(QStringLiteral("SysRegistryKey"), QStringLiteral("Software\\Test\\Settings"));
-    SetApplicationMacros(&macros);
+    const testsupport::TSettingsMacros macros;
     TPrinterConfiguration disc(service, QStringLiteral("Disc"));
     disc.Options().SetChoice(QStringLiteral("MediaType"), QStringLiteral("Photo"));
     disc.Apply();
@@ -124,5 +112,4 @@ TEST_F(PrinterConfigurationTest, TheApplicationPrinterIsKeptInTheSettings)
     ASSERT_TRUE(stored);
     EXPECT_EQ(*stored, disc.Options());
     SetApplicationPrinter({});
-    SetApplicationMacros(nullptr);
 }
