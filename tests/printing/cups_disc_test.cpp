@@ -96,13 +96,19 @@ TEST_F(CupsDiscTest, ACanonDiscAlsoTakesTheDiscMediaType)
 
 TEST_F(CupsDiscTest, AQueueWithoutDiscTrayRefusesAndNothingReachesTheSpooler)
 {
-    const int before = privatecups::JobCount(QStringLiteral("Epson_C88"));
-    TPrinterConfiguration configuration(cups_, QStringLiteral("Epson_C88"));
-    EXPECT_THROW(TPaperPrintSetting::FromCatalogue(*papers_).Apply(
-                     configuration, DiscRequest(QStringLiteral("プリンタブルディスク エプソン対応 120mm ハブ印刷 内径22mm"),
-                                                QStringLiteral("Epson Stylus Photo R280"))),
-                 EAppError);
-    EXPECT_EQ(privatecups::JobCount(QStringLiteral("Epson_C88")), before);
+    // A Gutenprint model without tray, and a queue without description that announces no
+    // disc source.
+    for (const QString queue : {QStringLiteral("Epson_C88"), QStringLiteral("Raw")}) {
+        const int before = privatecups::JobCount(queue);
+        TPrinterConfiguration configuration(cups_, queue);
+        EXPECT_THROW(TPaperPrintSetting::FromCatalogue(*papers_).Apply(
+                         configuration,
+                         DiscRequest(QStringLiteral("プリンタブルディスク エプソン対応 120mm ハブ印刷 内径22mm"),
+                                     QStringLiteral("Epson Stylus Photo R280"))),
+                     EAppError)
+            << queue.toStdString();
+        EXPECT_EQ(privatecups::JobCount(queue), before) << queue.toStdString();
+    }
 }
 
 TEST_F(CupsDiscTest, TheWholeGutenprintChainRastersTheDiscForTheTray)
