@@ -11,6 +11,7 @@
 #include "printing/disc/print_setting_data.h"
 #include "private_cups.h"
 #include "shipped_catalogue.h"
+#include "support/test_support.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -73,7 +74,16 @@ TEST_F(CupsDiscTest, AnEpsonDiscGoesToTheTrayWithItsDiameters)
     EXPECT_EQ(options.at(QStringLiteral("StpCDInnerRadius")), QStringLiteral("Small"));
     EXPECT_EQ(options.at(QStringLiteral("StpCDXAdjustment")), QStringLiteral("0"));
     EXPECT_EQ(options.at(QStringLiteral("StpCDYAdjustment")), QStringLiteral("0"));
-    EXPECT_TRUE(job->Data.startsWith("%PDF"));
+
+    // What the driver would rasterise is still exactly the disc page, unscaled.
+    ASSERT_TRUE(job->Data.startsWith("%PDF"));
+    const QString pdf = dir_.filePath(QStringLiteral("driver-input.pdf"));
+    testsupport::WriteFileBytes(pdf, job->Data);
+    QByteArray info;
+    ASSERT_EQ(testsupport::RunProgram(QStringLiteral("pdfinfo"), {pdf}, &info, 20000), 0);
+    const QString described = QString::fromUtf8(info).simplified();
+    EXPECT_TRUE(described.contains(QStringLiteral("Page size: 340 x 340 pts"))) << info.constData();
+    EXPECT_TRUE(described.contains(QStringLiteral("Pages: 1"))) << info.constData();
 }
 
 TEST_F(CupsDiscTest, ACanonDiscAlsoTakesTheDiscMediaType)
