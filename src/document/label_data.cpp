@@ -455,20 +455,6 @@ void TLabelData::ChangePaper(const TPaperInfo& paper)
     }
 }
 
-const TPaperInfo* TLabelData::EffectivePaper()
-{
-    if (!paper_)
-        return nullptr;
-    // Recomputed for every new paper and whenever the paper's group changed. Papers of the
-    // direct-print groups are copied unchanged until their disc geometry is adjusted.
-    if (!effectiveValid_ || paper_->GroupName() != effectiveGroup_) {
-        effectivePaper_ = paper_->Clone();
-        effectiveGroup_ = paper_->GroupName();
-        effectiveValid_ = true;
-    }
-    return effectivePaper_.get();
-}
-
 void TLabelData::SetExtraInfo(const TExPaperInfo* info)
 {
     auto copy = std::make_unique<TExPaperInfo>();

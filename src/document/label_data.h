@@ -172,6 +172,7 @@ private:
     std::unique_ptr<TPaperInfo> effectivePaper_;
     QString effectiveGroup_;
     bool effectiveValid_ = false;
+    int effectiveGeneration_ = 0;
     std::unique_ptr<TExPaperInfo> extraInfo_;
     std::unique_ptr<TImagePaperInfo> imageInfo_;
     std::unique_ptr<TProductInfo> product_;

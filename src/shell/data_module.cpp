@@ -6,6 +6,7 @@
 #include "core/error.h"
 #include "core/frame/macro_string.h"
 #include "core/messages.h"
+#include "document/direct_print/effective_paper.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,6 +32,8 @@ TdataMain::~TdataMain()
 {
     if (ProductDatabase() == productDB_.get())
         SetProductDatabase(nullptr);
+    if (DirectPrintCatalogue() == papers_.get())
+        SetDirectPrintCatalogue(nullptr);
 }
 
 QString TdataMain::UserPaperFile()
@@ -78,6 +81,7 @@ bool TdataMain::OpenDataFiles()
     papers_ = std::move(papers);
     productDB_ = std::move(productDB);
     SetProductDatabase(productDB_.get());
+    SetDirectPrintCatalogue(papers_.get());
     return true;
 }
 
