@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numbers>
 
-LR_DEFINE_CLASS(TRotator, TPersistent, LR_CREATABLE(TRotator))
+LR_DEFINE_CLASS(TRotator, TTransformer, LR_CREATABLE(TRotator))
 
 int NormalizeAngle(std::int64_t degrees)
 {
@@ -48,12 +48,6 @@ QPoint TRotator::Rotate(QPoint point) const
     return {centre_.x() + RoundHalfAway(dx * cos_ - dy * sin_), centre_.y() + RoundHalfAway(dx * sin_ + dy * cos_)};
 }
 
-void TRotator::TransformStroke(TStroke& stroke) const
-{
-    for (int i = 0; i < stroke.Count(); ++i)
-        stroke.SetPoint(i, Rotate(stroke.Point(i)));
-}
-
 void TRotator::Assign(const TPersistent& source)
 {
     if (const auto* rotator = dynamic_cast<const TRotator*>(&source)) {
@@ -62,5 +56,5 @@ void TRotator::Assign(const TPersistent& source)
         UpdateTrig();
         return;
     }
-    TPersistent::Assign(source);
+    TTransformer::Assign(source);
 }

@@ -2,18 +2,16 @@
 // TRotator turns points and recorded outlines by whole degrees about a centre; positive
 // angles turn clockwise on the page (y grows downwards). Offsets from the centre are turned
 // in floating point and rounded half away from zero.
-#include "core/persistent/persistent.h"
+#include "text/transformer.h"
 
 #include <QPoint>
 #include <cstdint>
 
-class TStroke;
-
 // An angle in degrees brought into 0 .. 359 by a true modulo (any 64-bit value).
 int NormalizeAngle(std::int64_t degrees);
 
-class TRotator : public TPersistent {
-    LR_CLASS(TRotator, TPersistent)
+class TRotator : public TTransformer {
+    LR_CLASS(TRotator, TTransformer)
 public:
     TRotator() = default;
     TRotator(int angle, QPoint centre);
@@ -26,9 +24,7 @@ public:
 
     // x' = cx + round(dx cos - dy sin), y' = cy + round(dx sin + dy cos).
     QPoint Rotate(QPoint point) const;
-    void TransformPoint(QPoint& point) const { point = Rotate(point); }
-    // Every point of the stroke turned; the point types stay.
-    void TransformStroke(TStroke& stroke) const;
+    void TransformPoint(QPoint& point) const override { point = Rotate(point); }
 
     void Assign(const TPersistent& source) override;
 

@@ -14,7 +14,7 @@
 // 16-byte GUID, the four point counts (signed 32-bit), every point of the sides in turn as x
 // and y in the 80-bit extended format, then every point's smooth flag byte; little-endian.
 #include "core/canvas/rect.h"
-#include "text/distortion/transformer.h"
+#include "text/transformer.h"
 
 #include <QByteArray>
 #include <QPointF>

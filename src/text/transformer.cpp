@@ -1,4 +1,4 @@
-#include "text/distortion/transformer.h"
+#include "text/transformer.h"
 
 #include "graphics/raster/stroke.h"
 
