@@ -1,7 +1,6 @@
 #include "text/rotator.h"
 
 #include "core/canvas/units.h"
-#include "graphics/raster/stroke.h"
 
 #include <cmath>
 #include <numbers>
