@@ -10,7 +10,8 @@ namespace {
 std::optional<TAudioFileInfo> FromTagLib(const QString& path)
 {
     const std::optional<TTagLibInfo> tags = ReadWithTagLib(path);
-    if (!tags)
+    // TagLib accepts files in which it found neither a tag nor any audio.
+    if (!tags || (tags->Seconds <= 0 && tags->Title.isEmpty() && tags->Artist.isEmpty() && tags->Album.isEmpty()))
         return std::nullopt;
     TAudioFileInfo info{tags->Title, tags->Artist, tags->Album, tags->Seconds, true};
     if (info.Title.isEmpty())
