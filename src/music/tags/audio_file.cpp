@@ -23,6 +23,8 @@ std::optional<TAudioFileInfo> FromTagLib(const QString& path)
 
 TAudioFileInfo ReadAudioFile(const QString& path)
 {
+    if (!QFileInfo(path).isFile())
+        return {};
     if (IsTagLibFormat(path))
         return FromTagLib(path).value_or(TAudioFileInfo{});
     TMP3FileInfo mp3;

@@ -54,6 +54,9 @@ bool TMP3FileInfo::Read()
     texts_ = {};
     titleFromFileName_ = false;
     id3v2Version_ = 0;
+    // Only plain files: opening a pipe or a device named by a playlist would wait forever.
+    if (!QFileInfo(FileName).isFile())
+        return false;
     TTagScan scan;
     std::optional<int> seconds;
     try {
