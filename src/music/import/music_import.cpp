@@ -80,7 +80,7 @@ TMusicInfo MusicFromFolder(const QString& folder, const QStringList& names, bool
         const TAudioFileInfo audio = ReadAudioFile(path);
         TMusicRec record;
         if (audio.Read && (!audio.Album.isEmpty() || !audio.Title.isEmpty() || !audio.Artist.isEmpty() || audio.Seconds != 0))
-            record = {audio.Album, audio.Title, audio.Artist, audio.Seconds};
+            record = {audio.Album, audio.Title, audio.Artist, audio.Seconds, {}};
         else
             record = RecordFromName(name, plainNames);
         record.Path = path;
