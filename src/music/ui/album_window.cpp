@@ -1,5 +1,6 @@
 #include "music/ui/album_window.h"
 
+#include "core/frame/settings.h"
 #include "core/messages.h"
 #include "music/album/album_text.h"
 #include "music/import/music_import.h"
@@ -28,6 +29,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The window's bounds are kept under this key.
+const QString kPlacementKey = QStringLiteral("$(SysRegistryKey)\\AlbumsInfo");
 
 // Rows shown beyond the last track, for typing new tracks.
 constexpr int kSpareRows = 2;
@@ -110,7 +114,10 @@ TfrmAlbums::TfrmAlbums(TAlbums& albums, bool editOnly, QWidget* parent)
     layout->addLayout(albumCommands);
     layout->addLayout(importCommands);
     layout->addWidget(OkCancelButtons(*this));
-    resize(720, 520);
+    const TRegistryKey placement(kPlacementKey);
+    resize(placement.ReadInteger(QStringLiteral("FormWidth"), 720), placement.ReadInteger(QStringLiteral("FormHeight"), 520));
+    if (placement.ValueExists(QStringLiteral("FormLeft")))
+        move(placement.ReadInteger(QStringLiteral("FormLeft"), 0), placement.ReadInteger(QStringLiteral("FormTop"), 0));
 
     connect(title_, &QLineEdit::textEdited, this, [this](const QString& text) { editor_.Album().SetTitle(text); });
     connect(artist_, &QLineEdit::textEdited, this, [this](const QString& text) { editor_.Album().SetArtist(text); });
@@ -306,6 +313,17 @@ void TfrmAlbums::ImportCsv()
     TfrmAlbumImportCSV dialog(editor_.Albums(), this);
     if (dialog.Run() == QDialog::Accepted)
         editor_.GoTo(0);
+}
+
+void TfrmAlbums::done(int result)
+{
+    TRegistryKey placement(kPlacementKey);
+    const QRect bounds = normalGeometry();
+    placement.WriteInteger(QStringLiteral("FormLeft"), bounds.left());
+    placement.WriteInteger(QStringLiteral("FormTop"), bounds.top());
+    placement.WriteInteger(QStringLiteral("FormWidth"), bounds.width());
+    placement.WriteInteger(QStringLiteral("FormHeight"), bounds.height());
+    QDialog::done(result);
 }
 
 void TfrmAlbums::accept()

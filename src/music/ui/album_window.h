@@ -35,6 +35,8 @@ public:
     bool ImportPlaylist(const QString& path);
     // Asks for the lines (unless opened only for editing) and closes on OK.
     void accept() override;
+    // Keeps the window's bounds for the next opening.
+    void done(int result) override;
 
 private:
     QPushButton* AddCommand(class QLayout* layout, const QString& caption, const std::function<void()>& command);
