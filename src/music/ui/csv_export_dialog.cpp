@@ -3,6 +3,7 @@
 #include "core/messages.h"
 #include "music/album/albums.h"
 #include "music/csv/album_csv_file.h"
+#include "music/ui/csv_progress.h"
 #include "music/ui/dialog_buttons.h"
 
 #include <QCheckBox>
@@ -155,7 +156,12 @@ void TfrmAlbumExportCSV::accept()
 {
     const TAlbumCsvExportOptions options = Options();
     remembered = {file_->text(), options.Checked, options.HeaderRow, options.AlbumRow, options.AllAlbums, options.Utf8};
-    switch (ExportAlbumsCsv(albums_, current_, options, file_->text())) {
+    TfrmCsvProgress progress(windowTitle(), options.AllAlbums ? albums_.Count() : 1, this);
+    const int first = options.AllAlbums ? 0 : current_;
+    const TCsvExportResult result =
+        ExportAlbumsCsv(albums_, current_, options, file_->text(), [&](int index) { progress.Step(index - first); });
+    progress.reset();
+    switch (result) {
     case TCsvExportResult::CreateFailed:
         ShowInformation(QStringLiteral("ファイルの作成に失敗しました"));
         return;

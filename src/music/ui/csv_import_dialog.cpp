@@ -3,6 +3,7 @@
 #include "core/messages.h"
 #include "music/album/albums.h"
 #include "music/csv/album_csv_file.h"
+#include "music/ui/csv_progress.h"
 #include "music/ui/dialog_buttons.h"
 
 #include <QDialogButtonBox>
@@ -125,10 +126,12 @@ void TfrmAlbumImportCSV::Refresh()
 void TfrmAlbumImportCSV::accept()
 {
     bool imported = false;
+    TfrmCsvProgress progress(windowTitle(), static_cast<int>(records_.size()), this);
     try {
-        imported = ImportAlbumsCsv(albums_, records_, mapping_);
+        imported = ImportAlbumsCsv(albums_, records_, mapping_, [&](int index) { progress.Step(index); });
     } catch (const std::exception&) {
     }
+    progress.reset();
     ShowInformation(imported ? QStringLiteral("正常にCSVファイルから入力しました") : QStringLiteral("CSVファイルからの入力に失敗しました"));
     QDialog::accept();
 }
