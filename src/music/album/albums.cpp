@@ -157,24 +157,25 @@ void TAlbums::Insert(const TAlbumInfo& album, int index)
     Commit();
 }
 
-void TAlbums::Delete(int index)
+void TAlbums::Remove(int index)
 {
     const std::size_t entry = EntryOf(index);
     storage_->DeleteElement(entries_[entry].Name);
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(entry));
     RebuildAlbumIndex();
+}
+
+void TAlbums::Delete(int index)
+{
+    Remove(index);
     EnsureOneAlbum();
     Commit();
 }
 
 void TAlbums::DeleteAll()
 {
-    for (int i = Count() - 1; i >= 0; --i) {
-        const std::size_t entry = EntryOf(i);
-        storage_->DeleteElement(entries_[entry].Name);
-        entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(entry));
-        RebuildAlbumIndex();
-    }
+    for (int i = Count() - 1; i >= 0; --i)
+        Remove(i);
     EnsureOneAlbum();
     Commit();
 }

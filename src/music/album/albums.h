@@ -55,6 +55,8 @@ private:
 
     void ReadEntries();
     void WriteStream(const QString& name, const TAlbumInfo& album);
+    // Removes the album's stream and entry, without the commit.
+    void Remove(int index);
     void EnsureOneAlbum();
     // The entry position of album index.
     std::size_t EntryOf(int index) const;

@@ -51,37 +51,32 @@ QString TM3UFileInfo::ResolvedPath(const QString& written) const
     return QDir::cleanPath(QFileInfo(FileName).absoluteDir().filePath(path));
 }
 
-const TPlaylistEntry* TM3UFileInfo::Entry(int i) const
+QString TM3UFileInfo::Text(int i, QString TPlaylistEntry::*field) const
 {
-    return i >= 1 && i <= Count() ? &entries_[i - 1] : nullptr;
+    return i >= 1 && i <= Count() ? entries_[i - 1].*field : QString();
 }
 
 QString TM3UFileInfo::Path(int i) const
 {
-    const TPlaylistEntry* entry = Entry(i);
-    return entry ? entry->Path : QString();
+    return Text(i, &TPlaylistEntry::Path);
 }
 
 QString TM3UFileInfo::Title(int i) const
 {
-    const TPlaylistEntry* entry = Entry(i);
-    return entry ? entry->Title : QString();
+    return Text(i, &TPlaylistEntry::Title);
 }
 
 QString TM3UFileInfo::Artist(int i) const
 {
-    const TPlaylistEntry* entry = Entry(i);
-    return entry ? entry->Artist : QString();
+    return Text(i, &TPlaylistEntry::Artist);
 }
 
 QString TM3UFileInfo::Album(int i) const
 {
-    const TPlaylistEntry* entry = Entry(i);
-    return entry ? entry->Album : QString();
+    return Text(i, &TPlaylistEntry::Album);
 }
 
 int TM3UFileInfo::Time(int i) const
 {
-    const TPlaylistEntry* entry = Entry(i);
-    return entry ? entry->Time.trimmed().toInt() : 0;
+    return Text(i, &TPlaylistEntry::Time).trimmed().toInt();
 }

@@ -43,7 +43,8 @@ private:
     // The path as a file on this system: backslashes become folder separators and a
     // relative path is taken from the playlist's folder.
     QString ResolvedPath(const QString& written) const;
-    const TPlaylistEntry* Entry(int i) const;
+    // A text of entry i (1-based), empty outside 1 ... Count.
+    QString Text(int i, QString TPlaylistEntry::*field) const;
 
     std::vector<TPlaylistEntry> entries_;
     QString listAlbum_;
