@@ -153,6 +153,7 @@ TEST(CsvData, RowParsingAndWriting)
     EXPECT_EQ(ParseCsvRow(QStringLiteral("a,\"b\"\"c\",d,")), (QStringList{"a", "b\"c", "d"}));
     EXPECT_EQ(ParseCsvRow(QStringLiteral("x, \"y\"")), (QStringList{"x", " \"y\""}));
     EXPECT_EQ(ParseCsvRow(QStringLiteral("\t\ta b,c")), (QStringList{"a b", "c"}));
+    EXPECT_EQ(ParseCsvRow(QString::fromUtf16(u"a,b\0,c", 6)), (QStringList{"a", "b"}));
     EXPECT_EQ(FormatCsvRow({"a", "b c", "q\"", "d,e", ""}), QStringLiteral("a,\"b c\",\"q\"\"\",\"d,e\","));
     EXPECT_EQ(FormatCsvRow({""}), QStringLiteral("\"\""));
 }

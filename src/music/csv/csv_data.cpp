@@ -25,7 +25,9 @@ void TCSVStringList::Set(int index, const QString& text)
 QStringList ParseCsvRow(const QString& row)
 {
     QStringList fields;
-    const qsizetype size = row.size();
+    // A NUL character ends the row: nothing after it is read.
+    const qsizetype nul = row.indexOf(QChar(0));
+    const qsizetype size = nul < 0 ? row.size() : nul;
     qsizetype i = 0;
     while (i < size && IsControl(row[i]))
         ++i;

@@ -32,7 +32,8 @@ private:
 
 // One row's fields: leading control characters skipped; a field that begins with a double
 // quote runs to its closing quote (a doubled quote stands for one); any other runs up to
-// the next control character or ","; a "," at the very end makes no further empty field.
+// the next control character or ","; a "," at the very end makes no further empty field;
+// a NUL character ends the row.
 QStringList ParseCsvRow(const QString& row);
 // The fields as one row: a field containing a character up to a blank, a double quote or
 // a comma is quoted with inner quotes doubled; one empty field is written as "".
