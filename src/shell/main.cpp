@@ -6,6 +6,7 @@
 #include "document/label_data.h"
 #include "graphics/graphics_classes.h"
 #include "graphics/raster/blended_paint.h"
+#include "music/music_classes.h"
 #include "platform/single_instance.h"
 #include "shell/app_frame.h"
 #include "shell/data_module.h"
@@ -78,6 +79,7 @@ int main(int argc, char** argv)
     InstallBlendedPaint();
     RegisterGraphicsClasses();
     RegisterDocumentClasses();
+    RegisterMusicClasses();
     const TObsoletePurposeValidator purposeValidator;
     const TPurposeValidatorScope installedValidator(purposeValidator);
     if (argc > 1)
