@@ -1,0 +1,1 @@
+lumarest_fuzz_target(fuzz_clipboard_object_list SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/clipboard_object_list.cpp DEPENDS editing)
