@@ -187,7 +187,17 @@ void TEditSite::ObjectNotify(TObject* sender, const TNotifyId& id)
 {
     if (id == notify::SelectChanged || id == notify::MovableChanged || id == notify::ObjectChanged)
         pivotsDirty_ = true;
+    if (id == notify::ObjectChanged && onContentChanged_)
+        onContentChanged_();
+    if (id != notify::ObjectChanged && onPivotsChanged_)
+        onPivotsChanged_();
     TDrawSiteModel::ObjectNotify(sender, id);
+}
+
+void TEditSite::InvalidateObject(const TDrawObject&)
+{
+    if (onContentChanged_)
+        onContentChanged_();
 }
 
 // --- gestures ------------------------------------------------------------------------------

@@ -93,6 +93,9 @@ public:
     void SetOnPivotsChanged(std::function<void()> handler) { onPivotsChanged_ = std::move(handler); }
     void SetOnClearGhost(std::function<void()> handler) { onClearGhost_ = std::move(handler); }
     void SetOnObjectClick(std::function<void(TDrawObject&)> handler) { onObjectClick_ = std::move(handler); }
+    // Any object's look changed (painted content, order, presence).
+    void SetOnContentChanged(std::function<void()> handler) { onContentChanged_ = std::move(handler); }
+    void InvalidateObject(const TDrawObject& object) override;
     // Called by the ghost list when its feedback changed.
     void GhostsChanged();
 
@@ -116,6 +119,7 @@ private:
     std::function<void()> onPivotsChanged_;
     std::function<void()> onClearGhost_;
     std::function<void(TDrawObject&)> onObjectClick_;
+    std::function<void()> onContentChanged_;
 };
 
 // Qt's keyboard modifiers as the editing set.
