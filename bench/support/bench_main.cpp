@@ -3,7 +3,7 @@
 // ratio peer / ours (above 1 means we are faster).
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -56,7 +56,8 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // A widget application, so that peers built on Qt's widget classes can run too.
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     PairingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
