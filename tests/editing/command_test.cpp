@@ -26,24 +26,9 @@ protected:
         d = Add<TTestLine>(QPoint(100, 600), QPoint(400, 650));
     }
 
-    // Executes the command and checks that it made exactly one step that undoes to the
-    // bytes before and redoes to the bytes after.
     void ExpectOneStep(TDrawSiteCommand& command, const QString& caption)
     {
-        const QByteArray before = Bytes();
-        const int current = Actions().CurrentIndex();
-        command.Execute(site);
-        const QByteArray after = Bytes();
-        ASSERT_NE(before, after);
-        ASSERT_EQ(Actions().CurrentIndex(), current + 1);
-        ASSERT_EQ(Actions().Count(), current + 2);
-        EXPECT_EQ(Actions().UndoCaption(), caption);
-        Actions().Undo();
-        EXPECT_EQ(Bytes(), before);
-        Actions().Redo();
-        EXPECT_EQ(Bytes(), after);
-        Actions().Undo();
-        EXPECT_EQ(Bytes(), before);
+        ExpectOneUndoStep([&] { command.Execute(site); }, caption);
     }
 
     TTestRect* a = nullptr;

@@ -7,6 +7,7 @@
 #include "test_objects.h"
 
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 class EditingTest : public ::testing::Test {
@@ -48,6 +49,26 @@ protected:
                 return;
             }
         ADD_FAILURE() << "no handle " << handleIndex;
+    }
+
+    // Runs an edit and checks that it made exactly one undo step with the caption, which
+    // undoes to the bytes before and redoes to the bytes after.
+    void ExpectOneUndoStep(const std::function<void()>& edit, const QString& caption)
+    {
+        const QByteArray before = Bytes();
+        const int current = Actions().CurrentIndex();
+        edit();
+        const QByteArray after = Bytes();
+        ASSERT_NE(before, after);
+        ASSERT_EQ(Actions().CurrentIndex(), current + 1);
+        ASSERT_EQ(Actions().Count(), current + 2);
+        EXPECT_EQ(Actions().UndoCaption(), caption);
+        Actions().Undo();
+        EXPECT_EQ(Bytes(), before);
+        Actions().Redo();
+        EXPECT_EQ(Bytes(), after);
+        Actions().Undo();
+        EXPECT_EQ(Bytes(), before);
     }
 
     TEditContext context;

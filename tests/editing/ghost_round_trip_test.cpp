@@ -8,21 +8,9 @@ namespace {
 
 class GhostRoundTripTest : public EditingTest {
 protected:
-    // Runs the gesture and checks one undo step that restores and re-applies its bytes.
     void ExpectRoundTrip(const std::function<void()>& gesture, const QString& caption)
     {
-        const QByteArray before = Bytes();
-        gesture();
-        const QByteArray after = Bytes();
-        ASSERT_NE(before, after);
-        ASSERT_EQ(Actions().Count(), 1);
-        EXPECT_EQ(Actions().UndoCaption(), caption);
-        Actions().Undo();
-        EXPECT_EQ(Bytes(), before);
-        Actions().Redo();
-        EXPECT_EQ(Bytes(), after);
-        Actions().Undo();
-        EXPECT_EQ(Bytes(), before);
+        ExpectOneUndoStep(gesture, caption);
     }
 
     void SetUp() override { Actions().SetRepeatAllowed(false); }

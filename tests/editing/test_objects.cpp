@@ -12,13 +12,15 @@ LR_DEFINE_CLASS(TTestRect, TLORectBase, LR_CREATABLE(TTestRect),
     prop::Integer("Angle", &Self::Angle, &Self::SetAngle).Default(0),
     prop::Boolean("KeepAspectRatio", &Self::KeepAspect, &Self::SetKeepAspect).Default(false))
 LR_DEFINE_CLASS(TTestPlainRect, TLORectBase, LR_CREATABLE(TTestPlainRect))
-LR_DEFINE_CLASS(TTestText, TTestRect, LR_CREATABLE(TTestText),
+LR_DEFINE_CLASS(TTestArcPoints, TPersistent, LR_ABSTRACT,
     prop::Integer("StartX", &Self::StartX, &Self::SetStartX),
     prop::Integer("StartY", &Self::StartY, &Self::SetStartY),
     prop::Integer("EndX", &Self::EndX, &Self::SetEndX),
     prop::Integer("EndY", &Self::EndY, &Self::SetEndY),
     prop::Integer("BulgeX", &Self::BulgeX, &Self::SetBulgeX),
-    prop::Integer("BulgeY", &Self::BulgeY, &Self::SetBulgeY),
+    prop::Integer("BulgeY", &Self::BulgeY, &Self::SetBulgeY))
+LR_DEFINE_CLASS(TTestText, TTestRect, LR_CREATABLE(TTestText),
+    prop::Object("Arc", &Self::Arc),
     prop::Boolean("Vertical", &Self::Vertical, &Self::SetVertical).Default(false),
     prop::Boolean("AutoSize", &Self::AutoSize, &Self::SetAutoSize).Default(true))
 LR_DEFINE_CLASS(TTestLine, TLabelObject, LR_CREATABLE(TTestLine),
@@ -26,13 +28,7 @@ LR_DEFINE_CLASS(TTestLine, TLabelObject, LR_CREATABLE(TTestLine),
     prop::Integer("Y1", &Self::Y1, &Self::SetY1),
     prop::Integer("X2", &Self::X2, &Self::SetX2),
     prop::Integer("Y2", &Self::Y2, &Self::SetY2))
-LR_DEFINE_CLASS(TTestArc, TLabelObject, LR_CREATABLE(TTestArc),
-    prop::Integer("StartX", &Self::StartX, &Self::SetStartX),
-    prop::Integer("StartY", &Self::StartY, &Self::SetStartY),
-    prop::Integer("EndX", &Self::EndX, &Self::SetEndX),
-    prop::Integer("EndY", &Self::EndY, &Self::SetEndY),
-    prop::Integer("BulgeX", &Self::BulgeX, &Self::SetBulgeX),
-    prop::Integer("BulgeY", &Self::BulgeY, &Self::SetBulgeY))
+LR_DEFINE_CLASS(TTestArc, TLabelObject, LR_CREATABLE(TTestArc), prop::Object("Arc", &Self::Arc))
 
 void RegisterTestObjects()
 {
@@ -97,19 +93,35 @@ void TTestPlainRect::DrawOutline(TCanvas& canvas)
 
 // --- text ------------------------------------------------------------------------------------
 
-TTestText::TTestText(TRect rect) : TTestRect(rect)
-{
-    start_ = {rect.Left, rect.Bottom};
-    end_ = {rect.Right, rect.Bottom};
-    bulge_ = {(rect.Left + rect.Right) / 2, rect.Bottom};
-}
-
-void TTestText::Store(QPoint& field, QPoint value)
+void TTestArcPoints::Set(QPoint& field, QPoint value)
 {
     if (field == value)
         return;
     field = value;
-    Changed();
+    if (onChange_)
+        onChange_();
+}
+
+void TTestArcPoints::Assign(const TPersistent& source)
+{
+    const auto* other = dynamic_cast<const TTestArcPoints*>(&source);
+    if (!other) {
+        TPersistent::Assign(source);
+        return;
+    }
+    Set(start, other->start);
+    Set(end, other->end);
+    Set(bulge, other->bulge);
+}
+
+TTestText::TTestText() : arc_(std::make_unique<TTestArcPoints>([this] { Changed(); })) {}
+
+TTestText::TTestText(TRect rect) : TTestText()
+{
+    SetBoundsRect(rect);
+    arc_->start = {rect.Left, rect.Bottom};
+    arc_->end = {rect.Right, rect.Bottom};
+    arc_->bulge = {(rect.Left + rect.Right) / 2, rect.Bottom};
 }
 
 void TTestText::SetVertical(bool vertical)
@@ -132,9 +144,7 @@ void TTestText::AssignTo(TPersistent& target) const
 {
     TTestRect::AssignTo(target);
     if (auto* text = dynamic_cast<TTestText*>(&target)) {
-        text->SetStartPoint(start_);
-        text->SetEndPoint(end_);
-        text->SetBulgePoint(bulge_);
+        text->arc_->Assign(*arc_);
         text->SetVertical(vertical_);
         text->SetAutoSize(autoSize_);
     }
@@ -213,16 +223,20 @@ void TTestLine::AssignTo(TPersistent& target) const
 
 // --- arc -------------------------------------------------------------------------------------
 
-TTestArc::TTestArc(QPoint start, QPoint bulge, QPoint end) : start_(start), end_(end), bulge_(bulge) {}
-
-void TTestArc::Store(QPoint& field, QPoint value)
+TTestArc::TTestArc()
+    : arc_(std::make_unique<TTestArcPoints>([this] {
+          if (TDrawSiteModel* site = Site())
+              site->PlaceObject(*this);
+          Changed();
+      }))
 {
-    if (field == value)
-        return;
-    field = value;
-    if (TDrawSiteModel* site = Site())
-        site->PlaceObject(*this);
-    Changed();
+}
+
+TTestArc::TTestArc(QPoint start, QPoint bulge, QPoint end) : TTestArc()
+{
+    arc_->start = start;
+    arc_->end = end;
+    arc_->bulge = bulge;
 }
 
 void TTestArc::MoveBy(int dx, int dy)
@@ -230,33 +244,33 @@ void TTestArc::MoveBy(int dx, int dy)
     if (dx == 0 && dy == 0)
         return;
     TUpdateBracket bracket(Notifier());
-    SetStartPoint(start_ + QPoint(dx, dy));
-    SetEndPoint(end_ + QPoint(dx, dy));
-    SetBulgePoint(bulge_ + QPoint(dx, dy));
+    SetStartPoint(StartPoint() + QPoint(dx, dy));
+    SetEndPoint(EndPoint() + QPoint(dx, dy));
+    SetBulgePoint(BulgePoint() + QPoint(dx, dy));
 }
 
 TRect TTestArc::GetBounds() const
 {
-    const int left = std::min({start_.x(), end_.x(), bulge_.x()});
-    const int top = std::min({start_.y(), end_.y(), bulge_.y()});
-    const int right = std::max({start_.x(), end_.x(), bulge_.x()});
-    const int bottom = std::max({start_.y(), end_.y(), bulge_.y()});
+    const QPoint& s = arc_->start;
+    const QPoint& e = arc_->end;
+    const QPoint& b = arc_->bulge;
+    const int left = std::min({s.x(), e.x(), b.x()});
+    const int top = std::min({s.y(), e.y(), b.y()});
+    const int right = std::max({s.x(), e.x(), b.x()});
+    const int bottom = std::max({s.y(), e.y(), b.y()});
     return {left, top, right + 1, bottom + 1};
 }
 
 void TTestArc::DrawOutline(TCanvas& canvas)
 {
     QPainter& painter = canvas.Painter();
-    painter.drawLine(start_, bulge_);
-    painter.drawLine(bulge_, end_);
+    painter.drawLine(arc_->start, arc_->bulge);
+    painter.drawLine(arc_->bulge, arc_->end);
 }
 
 void TTestArc::AssignTo(TPersistent& target) const
 {
     TLabelObject::AssignTo(target);
-    if (auto* arc = dynamic_cast<TTestArc*>(&target)) {
-        arc->SetStartPoint(start_);
-        arc->SetEndPoint(end_);
-        arc->SetBulgePoint(bulge_);
-    }
+    if (auto* arc = dynamic_cast<TTestArc*>(&target))
+        arc->arc_->Assign(*arc_);
 }

@@ -6,6 +6,35 @@
 #include "core/model/rect_object.h"
 
 #include <QPoint>
+#include <functional>
+#include <memory>
+
+// The three points of an arc, as a published sub-object with a change callback.
+class TTestArcPoints : public TPersistent {
+    LR_CLASS(TTestArcPoints, TPersistent)
+public:
+    explicit TTestArcPoints(std::function<void()> onChange = {}) : onChange_(std::move(onChange)) {}
+
+    QPoint start, end, bulge;
+    void Set(QPoint& field, QPoint value);
+    void Assign(const TPersistent& source) override;
+
+    int StartX() const { return start.x(); }
+    void SetStartX(int v) { Set(start, {v, start.y()}); }
+    int StartY() const { return start.y(); }
+    void SetStartY(int v) { Set(start, {start.x(), v}); }
+    int EndX() const { return end.x(); }
+    void SetEndX(int v) { Set(end, {v, end.y()}); }
+    int EndY() const { return end.y(); }
+    void SetEndY(int v) { Set(end, {end.x(), v}); }
+    int BulgeX() const { return bulge.x(); }
+    void SetBulgeX(int v) { Set(bulge, {v, bulge.y()}); }
+    int BulgeY() const { return bulge.y(); }
+    void SetBulgeY(int v) { Set(bulge, {bulge.x(), v}); }
+
+private:
+    std::function<void()> onChange_;
+};
 
 class TTestRect : public TLORectBase, public IDORotate {
     LR_CLASS(TTestRect, TLORectBase)
@@ -43,15 +72,15 @@ public:
 class TTestText : public TTestRect, public IDOCurve, public IDOVertText, public IDOAutoSize {
     LR_CLASS(TTestText, TTestRect)
 public:
-    TTestText() = default;
+    TTestText();
     explicit TTestText(TRect rect);
 
-    QPoint StartPoint() const override { return start_; }
-    void SetStartPoint(QPoint p) override { Store(start_, p); }
-    QPoint EndPoint() const override { return end_; }
-    void SetEndPoint(QPoint p) override { Store(end_, p); }
-    QPoint BulgePoint() const override { return bulge_; }
-    void SetBulgePoint(QPoint p) override { Store(bulge_, p); }
+    QPoint StartPoint() const override { return arc_->start; }
+    void SetStartPoint(QPoint p) override { arc_->Set(arc_->start, p); }
+    QPoint EndPoint() const override { return arc_->end; }
+    void SetEndPoint(QPoint p) override { arc_->Set(arc_->end, p); }
+    QPoint BulgePoint() const override { return arc_->bulge; }
+    void SetBulgePoint(QPoint p) override { arc_->Set(arc_->bulge, p); }
     void BeginEdit() override {}
     void EndEdit() override {}
     bool Vertical() const override { return vertical_; }
@@ -59,23 +88,10 @@ public:
     bool AutoSize() const override { return autoSize_; }
     void SetAutoSize(bool autoSize) override;
     void AssignTo(TPersistent& target) const override;
-
-    int StartX() const { return start_.x(); }
-    void SetStartX(int v) { SetStartPoint({v, start_.y()}); }
-    int StartY() const { return start_.y(); }
-    void SetStartY(int v) { SetStartPoint({start_.x(), v}); }
-    int EndX() const { return end_.x(); }
-    void SetEndX(int v) { SetEndPoint({v, end_.y()}); }
-    int EndY() const { return end_.y(); }
-    void SetEndY(int v) { SetEndPoint({end_.x(), v}); }
-    int BulgeX() const { return bulge_.x(); }
-    void SetBulgeX(int v) { SetBulgePoint({v, bulge_.y()}); }
-    int BulgeY() const { return bulge_.y(); }
-    void SetBulgeY(int v) { SetBulgePoint({bulge_.x(), v}); }
+    TTestArcPoints* Arc() const { return arc_.get(); }
 
 private:
-    void Store(QPoint& field, QPoint value);
-    QPoint start_, end_, bulge_;
+    std::unique_ptr<TTestArcPoints> arc_;
     bool vertical_ = false;
     bool autoSize_ = true;
 };
@@ -117,15 +133,15 @@ private:
 class TTestArc : public TLabelObject, public IDOEncloseBounds, public IDOCurve, public IDODrawGhost {
     LR_CLASS(TTestArc, TLabelObject)
 public:
-    TTestArc() = default;
+    TTestArc();
     TTestArc(QPoint start, QPoint bulge, QPoint end);
 
-    QPoint StartPoint() const override { return start_; }
-    void SetStartPoint(QPoint p) override { Store(start_, p); }
-    QPoint EndPoint() const override { return end_; }
-    void SetEndPoint(QPoint p) override { Store(end_, p); }
-    QPoint BulgePoint() const override { return bulge_; }
-    void SetBulgePoint(QPoint p) override { Store(bulge_, p); }
+    QPoint StartPoint() const override { return arc_->start; }
+    void SetStartPoint(QPoint p) override { arc_->Set(arc_->start, p); }
+    QPoint EndPoint() const override { return arc_->end; }
+    void SetEndPoint(QPoint p) override { arc_->Set(arc_->end, p); }
+    QPoint BulgePoint() const override { return arc_->bulge; }
+    void SetBulgePoint(QPoint p) override { arc_->Set(arc_->bulge, p); }
     void BeginEdit() override { ++editing; }
     void EndEdit() override { --editing; }
 
@@ -136,25 +152,12 @@ public:
     void PaintTo(TCanvas& canvas) override { TLabelObject::PaintTo(canvas); }
     void DrawOutline(TCanvas& canvas) override;
     void AssignTo(TPersistent& target) const override;
-
-    int StartX() const { return start_.x(); }
-    void SetStartX(int v) { SetStartPoint({v, start_.y()}); }
-    int StartY() const { return start_.y(); }
-    void SetStartY(int v) { SetStartPoint({start_.x(), v}); }
-    int EndX() const { return end_.x(); }
-    void SetEndX(int v) { SetEndPoint({v, end_.y()}); }
-    int EndY() const { return end_.y(); }
-    void SetEndY(int v) { SetEndPoint({end_.x(), v}); }
-    int BulgeX() const { return bulge_.x(); }
-    void SetBulgeX(int v) { SetBulgePoint({v, bulge_.y()}); }
-    int BulgeY() const { return bulge_.y(); }
-    void SetBulgeY(int v) { SetBulgePoint({bulge_.x(), v}); }
+    TTestArcPoints* Arc() const { return arc_.get(); }
 
     int editing = 0;
 
 private:
-    void Store(QPoint& field, QPoint value);
-    QPoint start_, end_, bulge_;
+    std::unique_ptr<TTestArcPoints> arc_;
 };
 
 // Makes the stand-in classes creatable from streams.

@@ -75,6 +75,8 @@ void TMoveGhost::Move(TShiftState shift, QPoint delta)
     if (!target)
         return;
     lastShift_ = shift;
+    // One change report of the copy for the whole step.
+    TUpdateBracket bracket(Copy().Notifier());
     const TMoveOptions options = Options(shift);
     const TRect r0 = BoundsOf(*target);
     TRect r = r0.Translated(delta.x(), delta.y());
