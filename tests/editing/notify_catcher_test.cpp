@@ -71,3 +71,22 @@ TEST_F(NotifyCatcherTest, AnIdleCallbackAfterTheCatcherIsGoneDoesNothing)
 }
 
 } // namespace
+
+namespace {
+
+TEST(EditContextTest, TheNewestLivingContextAnswersTheModel)
+{
+    IDesignerRegistry* outside = DesignerRegistry();
+    auto first = std::make_unique<TEditContext>();
+    auto second = std::make_unique<TEditContext>();
+    EXPECT_EQ(DesignerRegistry(), second.get());
+    first.reset(); // out of order: the second keeps answering
+    EXPECT_EQ(DesignerRegistry(), second.get());
+    auto third = std::make_unique<TEditContext>();
+    third.reset();
+    EXPECT_EQ(DesignerRegistry(), second.get());
+    second.reset();
+    EXPECT_EQ(DesignerRegistry(), outside);
+}
+
+} // namespace

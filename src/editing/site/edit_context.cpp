@@ -5,10 +5,31 @@
 #include "editing/ghosts/move_ghost.h"
 #include "editing/site/edit_site.h"
 
+#include <algorithm>
+#include <vector>
+
+namespace {
+// The living contexts, newest last: the newest answers the model's designer requests.
+std::vector<TEditContext*>& LivingContexts()
+{
+    static std::vector<TEditContext*> contexts;
+    return contexts;
+}
+// The registry that was installed before the first context, put back after the last.
+IDesignerRegistry*& OutsideRegistry()
+{
+    static IDesignerRegistry* registry = nullptr;
+    return registry;
+}
+} // namespace
+
 TEditContext::TEditContext()
 {
     RegisterGhostDesigners(designers_);
-    previous_ = SetDesignerRegistry(this);
+    if (LivingContexts().empty())
+        OutsideRegistry() = DesignerRegistry();
+    LivingContexts().push_back(this);
+    SetDesignerRegistry(this);
 }
 
 TEditContext::~TEditContext()
@@ -16,8 +37,10 @@ TEditContext::~TEditContext()
     ghosts_.SetOwner(nullptr, nullptr);
     ghosts_.Clear();
     actions_.Clear();
+    auto& living = LivingContexts();
+    living.erase(std::remove(living.begin(), living.end(), this), living.end());
     if (DesignerRegistry() == this)
-        SetDesignerRegistry(previous_);
+        SetDesignerRegistry(living.empty() ? OutsideRegistry() : living.back());
 }
 
 TSnapOffset TEditContext::SnapOffset(TEditSite& site, QPoint logical) const

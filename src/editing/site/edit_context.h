@@ -45,5 +45,4 @@ private:
     TMoveOptions moveOptions_;
     TDODesignerList designers_;
     SnapRule snapRule_;
-    IDesignerRegistry* previous_ = nullptr;
 };
