@@ -114,7 +114,7 @@ void TTestArcPoints::Assign(const TPersistent& source)
     Set(bulge, other->bulge);
 }
 
-TTestText::TTestText() : arc_(std::make_unique<TTestArcPoints>([this] { Changed(); })) {}
+TTestText::TTestText() : TTestCurve([this] { Changed(); }) {}
 
 TTestText::TTestText(TRect rect) : TTestText()
 {
@@ -224,11 +224,11 @@ void TTestLine::AssignTo(TPersistent& target) const
 // --- arc -------------------------------------------------------------------------------------
 
 TTestArc::TTestArc()
-    : arc_(std::make_unique<TTestArcPoints>([this] {
+    : TTestCurve([this] {
           if (TDrawSiteModel* site = Site())
               site->PlaceObject(*this);
           Changed();
-      }))
+      })
 {
 }
 

@@ -36,6 +36,25 @@ private:
     std::function<void()> onChange_;
 };
 
+// The arc interface over an arc-points sub-object.
+class TTestCurve : public IDOCurve {
+public:
+    explicit TTestCurve(std::function<void()> onChange) : arc_(std::make_unique<TTestArcPoints>(std::move(onChange))) {}
+
+    QPoint StartPoint() const override { return arc_->start; }
+    void SetStartPoint(QPoint p) override { arc_->Set(arc_->start, p); }
+    QPoint EndPoint() const override { return arc_->end; }
+    void SetEndPoint(QPoint p) override { arc_->Set(arc_->end, p); }
+    QPoint BulgePoint() const override { return arc_->bulge; }
+    void SetBulgePoint(QPoint p) override { arc_->Set(arc_->bulge, p); }
+    void BeginEdit() override {}
+    void EndEdit() override {}
+
+protected:
+    ~TTestCurve() = default;
+    std::unique_ptr<TTestArcPoints> arc_;
+};
+
 class TTestRect : public TLORectBase, public IDORotate {
     LR_CLASS(TTestRect, TLORectBase)
 public:
@@ -69,20 +88,12 @@ public:
     void DrawOutline(TCanvas& canvas) override;
 };
 
-class TTestText : public TTestRect, public IDOCurve, public IDOVertText, public IDOAutoSize {
+class TTestText : public TTestRect, public TTestCurve, public IDOVertText, public IDOAutoSize {
     LR_CLASS(TTestText, TTestRect)
 public:
     TTestText();
     explicit TTestText(TRect rect);
 
-    QPoint StartPoint() const override { return arc_->start; }
-    void SetStartPoint(QPoint p) override { arc_->Set(arc_->start, p); }
-    QPoint EndPoint() const override { return arc_->end; }
-    void SetEndPoint(QPoint p) override { arc_->Set(arc_->end, p); }
-    QPoint BulgePoint() const override { return arc_->bulge; }
-    void SetBulgePoint(QPoint p) override { arc_->Set(arc_->bulge, p); }
-    void BeginEdit() override {}
-    void EndEdit() override {}
     bool Vertical() const override { return vertical_; }
     void SetVertical(bool vertical) override;
     bool AutoSize() const override { return autoSize_; }
@@ -91,7 +102,6 @@ public:
     TTestArcPoints* Arc() const { return arc_.get(); }
 
 private:
-    std::unique_ptr<TTestArcPoints> arc_;
     bool vertical_ = false;
     bool autoSize_ = true;
 };
@@ -130,18 +140,12 @@ private:
     QPoint start_, end_;
 };
 
-class TTestArc : public TLabelObject, public IDOEncloseBounds, public IDOCurve, public IDODrawGhost {
+class TTestArc : public TLabelObject, public IDOEncloseBounds, public TTestCurve, public IDODrawGhost {
     LR_CLASS(TTestArc, TLabelObject)
 public:
     TTestArc();
     TTestArc(QPoint start, QPoint bulge, QPoint end);
 
-    QPoint StartPoint() const override { return arc_->start; }
-    void SetStartPoint(QPoint p) override { arc_->Set(arc_->start, p); }
-    QPoint EndPoint() const override { return arc_->end; }
-    void SetEndPoint(QPoint p) override { arc_->Set(arc_->end, p); }
-    QPoint BulgePoint() const override { return arc_->bulge; }
-    void SetBulgePoint(QPoint p) override { arc_->Set(arc_->bulge, p); }
     void BeginEdit() override { ++editing; }
     void EndEdit() override { --editing; }
 
@@ -155,9 +159,6 @@ public:
     TTestArcPoints* Arc() const { return arc_.get(); }
 
     int editing = 0;
-
-private:
-    std::unique_ptr<TTestArcPoints> arc_;
 };
 
 // Makes the stand-in classes creatable from streams.
