@@ -4,7 +4,7 @@
 // baseline ("<kernel>/baseline[/args]") is printed on its own as "vs baseline".
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -64,7 +64,8 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // A widget application, so that peers built on Qt's widget classes can run too.
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     PairingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

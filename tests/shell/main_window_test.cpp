@@ -1,6 +1,9 @@
 // The designer window on the offscreen platform: new, save, reopen, choosing a face, and
 // the question about a modified document answered through the message hook.
 #include "core/messages.h"
+#include "core/model/rect_object.h"
+#include "core/stream/class_registry.h"
+#include "editing/ui/draw_site.h"
 #include "document/label_data.h"
 #include "shell/app_frame.h"
 #include "shell/data_module.h"
@@ -110,4 +113,77 @@ TEST_F(MainWindow, AnsweringNoDiscardsTheChanges)
     EXPECT_TRUE(window.NewDocument());
     EXPECT_FALSE(window.Document()->Modified());
     EXPECT_EQ(messages_.size(), 1);
+}
+
+namespace {
+
+// A plain rectangle object for putting something on a face.
+class TShellTestBox : public TLORectBase {
+    LR_CLASS(TShellTestBox, TLORectBase)
+public:
+    void Resize(int width, int height) override { SetBoundsRect({Left(), Top(), Left() + width, Top() + height}); }
+    void DrawOutline(TCanvas&) override {}
+};
+LR_DEFINE_CLASS(TShellTestBox, TLORectBase, LR_CREATABLE(TShellTestBox))
+
+} // namespace
+
+TEST_F(MainWindow, ChosenFaceIsEditedOnTheDrawSiteAndStoredBack)
+{
+    RegisterClass(TShellTestBox::StaticClassInfo());
+    TfrmMain window(data_);
+    window.resize(1200, 800);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(window.NewDocument());
+    Q_EMIT window.SheetView()->FaceChosen(1);
+    EXPECT_EQ(window.Document()->CurrentLabelNo(), 1);
+    TDrawSite* site = window.DrawSite();
+    TEditSite& model = site->Site();
+    ASSERT_GT(model.LogWidth(), 0);
+
+    // Place a box, then drag it by real mouse events on the widget.
+    auto box = std::make_unique<TShellTestBox>();
+    box->SetBoundsRect({100, 100, 300, 200});
+    TDrawObject* placed = model.AddObject(std::move(box));
+    const QPoint from = site->WidgetPointOf({200, 150});
+    const QPoint to = site->WidgetPointOf({260, 190});
+    QTest::mousePress(site, Qt::LeftButton, {}, from);
+    QTest::mouseMove(site, to);
+    QTest::mouseRelease(site, Qt::LeftButton, {}, to);
+    const TRect moved = placed->GetBounds();
+    EXPECT_NE(moved.Left, 100);
+    EXPECT_TRUE(model.Modified());
+
+    // Undo through the window's own shortcut, then redo.
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(placed->GetBounds().Left, 100);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(placed->GetBounds(), moved);
+
+    // Saving stores the face; reopening brings the moved box back onto the site.
+    const QString path = dir_.filePath(QStringLiteral("edited.cld"));
+    ASSERT_TRUE(window.SaveDocumentAs(path));
+    ASSERT_TRUE(window.NewDocument());
+    EXPECT_EQ(model.ObjectCount(), 0);
+    ASSERT_TRUE(window.OpenDocumentFile(path));
+    ASSERT_EQ(model.ObjectCount(), 1);
+    EXPECT_EQ(model.Object(0)->GetBounds(), moved);
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(MainWindow, AModifiedFaceAsksBeforeClosing)
+{
+    RegisterClass(TShellTestBox::StaticClassInfo());
+    TfrmMain window(data_);
+    window.show();
+    ASSERT_TRUE(window.NewDocument());
+    auto box = std::make_unique<TShellTestBox>();
+    box->SetBoundsRect({10, 10, 50, 50});
+    window.DrawSite()->Site().AddObject(std::move(box));
+    answer_ = TMsgResult::Cancel;
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(messages_, QStringList{QStringLiteral("データが修正されています\r\n保存しますか？")});
+    answer_ = TMsgResult::No;
+    EXPECT_TRUE(window.close());
 }

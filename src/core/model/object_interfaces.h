@@ -74,3 +74,52 @@ public:
 protected:
     ~IDORotate() = default;
 };
+
+// A line between two end points.
+class IDOLine {
+public:
+    virtual QPoint StartPoint() const = 0;
+    virtual void SetStartPoint(QPoint point) = 0;
+    virtual QPoint EndPoint() const = 0;
+    virtual void SetEndPoint(QPoint point) = 0;
+
+protected:
+    ~IDOLine() = default;
+};
+
+// An arc through a start, a bulge and an end point; edits happen between BeginEdit and
+// EndEdit, so that the object settles its shape once.
+class IDOCurve {
+public:
+    virtual QPoint StartPoint() const = 0;
+    virtual void SetStartPoint(QPoint point) = 0;
+    virtual QPoint EndPoint() const = 0;
+    virtual void SetEndPoint(QPoint point) = 0;
+    virtual QPoint BulgePoint() const = 0;
+    virtual void SetBulgePoint(QPoint point) = 0;
+    virtual void BeginEdit() = 0;
+    virtual void EndEdit() = 0;
+
+protected:
+    ~IDOCurve() = default;
+};
+
+// Objects that can size themselves to their content.
+class IDOAutoSize {
+public:
+    virtual bool AutoSize() const = 0;
+    virtual void SetAutoSize(bool autoSize) = 0;
+
+protected:
+    ~IDOAutoSize() = default;
+};
+
+// Text that can be written vertically.
+class IDOVertText {
+public:
+    virtual bool Vertical() const = 0;
+    virtual void SetVertical(bool vertical) = 0;
+
+protected:
+    ~IDOVertText() = default;
+};

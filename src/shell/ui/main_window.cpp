@@ -4,8 +4,12 @@
 #include "core/frame/history_list.h"
 #include "core/frame/macro_string.h"
 #include "core/messages.h"
+#include "core/model/draw_object.h"
 #include "document/label_data.h"
 #include "document/new_document.h"
+#include "editing/commands/standard_commands.h"
+#include "editing/site/edit_context.h"
+#include "editing/ui/draw_site.h"
 #include "shell/data_module.h"
 #include "shell/ui/sheet_view.h"
 #include "shell/ui/window_placement.h"
@@ -16,6 +20,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QSplitter>
 
 namespace {
 
@@ -32,12 +38,24 @@ public:
 
 } // namespace
 
-TfrmMain::TfrmMain(TdataMain& data, QWidget* parent) : QMainWindow(parent), data_(data), sheetView_(new TSheetView(this))
+TfrmMain::TfrmMain(TdataMain& data, QWidget* parent)
+    : QMainWindow(parent), data_(data), sheetView_(new TSheetView(this)), editContext_(std::make_unique<TEditContext>())
 {
-    setCentralWidget(sheetView_);
+    editContext_->Actions().SetRepeatAllowed(false);
+    drawSite_ = new TDrawSite(*editContext_);
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(drawSite_);
+    scroll->setAlignment(Qt::AlignCenter);
+    auto* splitter = new QSplitter;
+    splitter->addWidget(sheetView_);
+    splitter->addWidget(scroll);
+    splitter->setStretchFactor(1, 2);
+    setCentralWidget(splitter);
     connect(sheetView_, &TSheetView::FaceChosen, this, [this](int face) {
-        if (document_)
-            document_->SetCurrentLabelNo(face);
+        if (!document_)
+            return;
+        document_->SetCurrentLabelNo(face);
+        OpenFace(face);
     });
     setObjectName(QStringLiteral("frmMain"));
     CreateActions();
@@ -45,7 +63,11 @@ TfrmMain::TfrmMain(TdataMain& data, QWidget* parent) : QMainWindow(parent), data
     UpdateTitle();
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain()
+{
+    // The draw site works in the editing context: it goes first.
+    delete takeCentralWidget();
+}
 
 void TfrmMain::CreateActions()
 {
@@ -74,6 +96,43 @@ void TfrmMain::CreateActions()
     });
     file->addSeparator();
     add(Expand(QStringLiteral("$(AppName)の終了(&X)")), QKeySequence(), [this] { close(); });
+    CreateEditActions();
+}
+
+void TfrmMain::CreateEditActions()
+{
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    const auto add = [&](std::shared_ptr<TDrawSiteCommand> command, QKeySequence shortcut) {
+        QAction* action = edit->addAction(command->Caption);
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, command] {
+            try {
+                command->Execute(drawSite_->Site());
+            } catch (const std::exception& error) {
+                ShowError(error);
+            }
+        });
+        connect(edit, &QMenu::aboutToShow, action, [this, action, command] {
+            action->setEnabled(command->Enabled(drawSite_->Site()));
+        });
+        return action;
+    };
+    QAction* undo = add(std::make_shared<TDSAUndo>(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = add(std::make_shared<TDSARedo>(), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Z));
+    connect(edit, &QMenu::aboutToShow, this, [this, undo, redo] {
+        undo->setText(UndoMenuCaption(editContext_->Actions()));
+        redo->setText(RedoMenuCaption(editContext_->Actions()));
+    });
+    edit->addSeparator();
+    add(std::make_shared<TDSACut>(), QKeySequence(Qt::CTRL | Qt::Key_X));
+    add(std::make_shared<TDSACopy>(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    add(std::make_shared<TDSAPaste>(), QKeySequence(Qt::CTRL | Qt::Key_V));
+    add(std::make_shared<TDSAClear>(), QKeySequence(Qt::Key_Delete));
+    add(std::make_shared<TDSASelectAll>(), QKeySequence(Qt::CTRL | Qt::Key_A));
+    edit->addSeparator();
+    add(std::make_shared<TDSABringToFront>(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    add(std::make_shared<TDSASendToBack>(), QKeySequence(Qt::CTRL | Qt::Key_B));
 }
 
 QString TfrmMain::DialogFilter() const
@@ -97,10 +156,41 @@ void TfrmMain::UpdateTitle()
 void TfrmMain::ShowDocument(std::unique_ptr<TLabelData> document, const QString& fileName)
 {
     sheetView_->SetDocument(nullptr);
+    drawSite_->Site().ReplaceContent({});
+    editedFace_ = -1;
     document_ = std::move(document);
     fileName_ = fileName;
     sheetView_->SetDocument(document_.get());
+    OpenFace(document_->CurrentLabelNo());
     UpdateTitle();
+}
+
+void TfrmMain::OpenFace(int face)
+{
+    if (!document_ || face < 0)
+        return;
+    StoreFace();
+    try {
+        std::vector<std::unique_ptr<TDrawObject>> objects = document_->LoadObjects(face);
+        const TRect area = document_->FaceArea(face);
+        drawSite_->SetLogSize(RectWidth(area), RectHeight(area));
+        drawSite_->Site().ReplaceContent(std::move(objects));
+        editedFace_ = face;
+        if (auto* scroll = centralWidget()->findChild<QScrollArea*>())
+            drawSite_->FitInto(scroll->viewport()->size());
+    } catch (const std::exception& error) {
+        ShowError(error);
+    }
+}
+
+void TfrmMain::StoreFace()
+{
+    TEditSite& site = drawSite_->Site();
+    if (!document_ || editedFace_ < 0 || !site.Modified())
+        return;
+    document_->SaveObjects(editedFace_, site.GetObjects(false));
+    document_->SetModified(true);
+    site.SetModified(false);
 }
 
 void TfrmMain::StartFirstDocument(const QString& path)
@@ -164,6 +254,7 @@ bool TfrmMain::SaveDocumentAs(const QString& path)
         return false;
     try {
         TWaitCursor wait;
+        StoreFace();
         document_->SetLastSave(QDateTime::currentDateTime());
         document_->SaveToFile(path);
     } catch (const std::exception&) {
@@ -179,7 +270,7 @@ bool TfrmMain::SaveDocumentAs(const QString& path)
 
 bool TfrmMain::QuerySave()
 {
-    if (!document_ || !document_->Modified())
+    if (!document_ || !(document_->Modified() || drawSite_->Site().Modified()))
         return true;
     switch (ShowMessageBox(kModifiedQuestion, TMsgButtons::YesNoCancel, TMsgResult::Yes)) {
     case TMsgResult::Cancel:
@@ -187,7 +278,7 @@ bool TfrmMain::QuerySave()
     case TMsgResult::No:
         return true;
     default:
-        return SaveDocument() && !document_->Modified();
+        return SaveDocument() && !document_->Modified() && !drawSite_->Site().Modified();
     }
 }
 

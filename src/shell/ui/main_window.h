@@ -5,6 +5,8 @@
 #include <memory>
 
 class QAction;
+class TDrawSite;
+class TEditContext;
 class TLabelData;
 class TSheetView;
 class TdataMain;
@@ -18,6 +20,9 @@ public:
     TLabelData* Document() const { return document_.get(); }
     const QString& FileName() const { return fileName_; }
     TSheetView* SheetView() const { return sheetView_; }
+    // The draw site on which the chosen face is edited.
+    TDrawSite* DrawSite() const { return drawSite_; }
+    TEditContext& EditContext() const { return *editContext_; }
 
     // The first idle moment after start: the named document if it opens, else a new
     // document with the default paper.
@@ -41,12 +46,23 @@ protected:
 
 private:
     void CreateActions();
+    // The edit menu: undo and redo, the clipboard, selection and order, acting on the draw
+    // site.
+    void CreateEditActions();
     void ShowDocument(std::unique_ptr<TLabelData> document, const QString& fileName);
     void UpdateTitle();
+    // Puts a face's objects on the draw site; the objects of the face edited so far are
+    // stored back first.
+    void OpenFace(int face);
+    // Writes the draw site's objects back into the document's design when they changed.
+    void StoreFace();
     QString DialogFilter() const;
 
     TdataMain& data_;
     std::unique_ptr<TLabelData> document_;
     QString fileName_;
     TSheetView* sheetView_;
+    std::unique_ptr<TEditContext> editContext_;
+    TDrawSite* drawSite_ = nullptr;
+    int editedFace_ = -1;
 };

@@ -1,0 +1,91 @@
+#include "editing/clipboard/object_list.h"
+
+#include "core/frame/macro_string.h"
+#include "core/model/draw_object.h"
+#include "core/stream/class_registry.h"
+#include "core/stream/component_stream.h"
+#include "core/stream/reader.h"
+#include "core/stream/writer.h"
+#include "editing/actions/object_clone.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace {
+// The smallest component record: the signature, a one-letter class name, an empty name
+// and the two list ends.
+constexpr qint64 kMinComponentBytes = 4 + 2 + 1 + 2;
+} // namespace
+
+void WriteObjectList(const std::vector<TDrawObject*>& objects, QIODevice& device)
+{
+    TWriter(device).WriteLittleEndian(static_cast<std::uint32_t>(objects.size()), 4);
+    for (const TDrawObject* object : objects)
+        WriteComponent(device, *object);
+}
+
+std::vector<std::unique_ptr<TDrawObject>> ReadObjectList(QIODevice& device)
+{
+    std::vector<std::unique_ptr<TDrawObject>> objects;
+    TReader header(device);
+    const std::uint64_t count = header.ReadLittleEndian(4);
+    if (count > static_cast<std::uint64_t>(device.bytesAvailable() / kMinComponentBytes))
+        TReader::FailReadError();
+    for (std::uint64_t index = 0; index < count; ++index) {
+        TReader reader(device);
+        reader.SetCreator(&CreateObjectByClassName);
+        std::unique_ptr<TComponent> component = reader.ReadRootComponent(nullptr);
+        if (auto* object = dynamic_cast<TDrawObject*>(component.get())) {
+            component.release();
+            objects.emplace_back(object);
+        }
+    }
+    return objects;
+}
+
+QByteArray ObjectListBytes(const std::vector<TDrawObject*>& objects)
+{
+    std::vector<std::unique_ptr<TDrawObject>> clones;
+    std::vector<TDrawObject*> list;
+    for (TDrawObject* object : objects) {
+        clones.push_back(CloneObject(*object));
+        clones.back()->SetName(object->Name());
+        list.push_back(clones.back().get());
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WriteObjectList(list, buffer);
+    return buffer.data();
+}
+
+std::vector<std::unique_ptr<TDrawObject>> ReadObjectListBytes(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadObjectList(buffer);
+}
+
+QString ObjectClipboardFormat()
+{
+    return QStringLiteral("application/x-%1-objects").arg(Expand(QStringLiteral("$(AppName)")).toLower());
+}
+
+void CopyObjectsToClipboard(const std::vector<TDrawObject*>& objects)
+{
+    if (objects.empty())
+        return;
+    auto* data = new QMimeData;
+    data->setData(ObjectClipboardFormat(), ObjectListBytes(objects));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+std::vector<std::unique_ptr<TDrawObject>> PasteObjectsFromClipboard()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasFormat(ObjectClipboardFormat()))
+        return {};
+    return ReadObjectListBytes(data->data(ObjectClipboardFormat()));
+}

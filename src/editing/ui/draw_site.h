@@ -1,0 +1,58 @@
+#pragma once
+// TDrawSite: the editing surface as one widget over the editing site controller. Objects
+// are painted into a cached back buffer that is rebuilt only when their content changes;
+// handles and ghosts are painted over it on every paint. Mouse and key events become the
+// controller's presses, moves and releases at logical points.
+#include "editing/site/edit_site.h"
+
+#include <QImage>
+#include <QWidget>
+
+class TEditContext;
+
+class TDrawSite : public QWidget {
+    Q_OBJECT
+public:
+    explicit TDrawSite(TEditContext& context, QWidget* parent = nullptr);
+    ~TDrawSite() override;
+
+    TEditSite& Site() { return site_; }
+    // Zoom in percent; the widget takes the size of the area at that zoom.
+    void SetScale(int scale);
+    int Scale() const { return site_.Scaler().Scale(); }
+    // Fits the area into a size (both directions).
+    void FitInto(QSize size);
+    void SetLogSize(int width, int height);
+    // The logical point under a widget point.
+    QPoint LogicalAt(QPoint widgetPoint) const;
+    // The widget point of a logical point.
+    QPoint WidgetPointOf(QPoint logical) const;
+
+Q_SIGNALS:
+    void ModifiedChanged(bool modified);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void ContentChanged();
+    void Resized();
+    void RenderBuffer();
+    void PaintPivots(QPainter& painter);
+    void PaintGhosts(QPainter& painter);
+    void UpdateCursor(QPoint widgetPoint);
+    void AutoScroll(QPoint widgetPoint);
+    void KeyChanged(QKeyEvent* event, bool pressed);
+
+    TEditSite site_;
+    QImage buffer_;
+    bool bufferDirty_ = true;
+};
