@@ -1,6 +1,8 @@
 // Benchmark entry: runs the registered benchmarks with the console table, then prints one
-// line per pair "<kernel>/ours[/args]" and "<kernel>/peer[/args]": both times and the
-// ratio peer / ours (above 1 means we are faster).
+// line per pair: "<kernel>/ours[/args]" against "<kernel>/peer[/args]" (a peer library
+// doing the same work) or against "<kernel>/baseline[/args]" (our own simpler or older way
+// of doing it), with both times and the ratio other / ours (above 1 means ours is faster).
+// Each line says which of the two it compares with, so a baseline is never read as a peer.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -31,18 +33,21 @@ public:
             const auto at = name.find("/ours");
             if (at == std::string::npos)
                 continue;
-            std::string peerName = name;
-            peerName.replace(at, 5, "/peer");
-            const auto peer = times_.find(peerName);
-            if (peer == times_.end())
-                continue;
-            if (!header) {
-                std::printf("\n%-48s %14s %14s %8s\n", "kernel", "ours (ns)", "peer (ns)", "ratio");
-                header = true;
+            for (const char* side : {"peer", "baseline"}) {
+                std::string otherName = name;
+                otherName.replace(at, 5, std::string("/") + side);
+                const auto other = times_.find(otherName);
+                if (other == times_.end())
+                    continue;
+                if (!header) {
+                    std::printf("\n%-48s %14s %14s %8s  %s\n", "kernel", "ours (ns)", "other (ns)", "ratio", "against");
+                    header = true;
+                }
+                std::string kernel = name;
+                kernel.erase(at, 5);
+                std::printf("%-48s %14.0f %14.0f %8.2f  vs %s\n", kernel.c_str(), ours, other->second,
+                            other->second / ours, side);
             }
-            std::string kernel = name;
-            kernel.erase(at, 5);
-            std::printf("%-48s %14.0f %14.0f %8.2f\n", kernel.c_str(), ours, peer->second, peer->second / ours);
         }
     }
 
