@@ -1,7 +1,8 @@
 // Compound files: 2,000 streams of 8 KiB in 50 storages are written, read back after
 // reopening, and half of them deleted; ours through the storage layer, the peer through
-// libgsf (which cannot change a file in place, so deleting means writing the file anew
-// without the deleted streams).
+// libgsf. Libgsf cannot change a file in place, so deleting there means writing the file
+// anew without the deleted streams: our in-place delete is set against that whole-file
+// rewrite as a baseline, not as a peer doing the same work.
 #include "core/storage/doc_stream.h"
 #include "core/storage/file_storage.h"
 
@@ -230,7 +231,7 @@ BENCHMARK(BM_Write<WriteGsf>)->Name("cfb_write_2000x8k/peer")->Unit(benchmark::k
 BENCHMARK(BM_Read<WriteOurs, ReadOurs>)->Name("cfb_reopen_read_all/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Read<WriteGsf, ReadGsf>)->Name("cfb_reopen_read_all/peer")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteHalf<WriteOurs, DeleteHalfOurs>)->Name("cfb_delete_half/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DeleteHalf<WriteGsf, DeleteHalfGsf>)->Name("cfb_delete_half/peer")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteHalf<WriteGsf, DeleteHalfGsf>)->Name("cfb_delete_half/baseline")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Cycle<WriteOurs, ReadOurs, DeleteHalfOurs>)
     ->Name("cfb_write_read_delete/ours")
     ->Unit(benchmark::kMillisecond);

@@ -1,7 +1,7 @@
 // Image effects on a 12-megapixel photograph (4000 x 3000), one thread: one pass of the 3 x 3
-// box blur against pixman's separable convolution with a 3 x 3 box kernel, and the
-// brightness/contrast effect against a plain lookup loop through the same kind of table.
-// Both sides write into the same output bitmap on every run.
+// box blur against pixman's separable convolution with a 3 x 3 box kernel on the same 24-bit
+// pixels, and the brightness/contrast effect against a baseline: a plain lookup loop through
+// the same kind of table. Both sides write into the same output bitmap on every run.
 #include "graphics/image_data/effects.h"
 
 #include <benchmark/benchmark.h>
@@ -54,12 +54,14 @@ void BlurOurs(benchmark::State& state)
 
 void BlurPeer(benchmark::State& state)
 {
-    QImage photo = Photo(QImage::Format_RGB32);
-    QImage out(kPhoto, QImage::Format_RGB32);
-    pixman_image_t* source = pixman_image_create_bits(PIXMAN_x8r8g8b8, kPhoto.width(), kPhoto.height(),
+    // Pixman reads and writes packed 24-bit rows directly (rows of a QImage are 32-bit
+    // aligned, as pixman requires), so both sides work on the same pixels.
+    QImage photo = Photo(QImage::Format_BGR888);
+    QImage out(kPhoto, QImage::Format_BGR888);
+    pixman_image_t* source = pixman_image_create_bits(PIXMAN_r8g8b8, kPhoto.width(), kPhoto.height(),
                                                       reinterpret_cast<uint32_t*>(photo.bits()),
                                                       int(photo.bytesPerLine()));
-    pixman_image_t* target = pixman_image_create_bits(PIXMAN_x8r8g8b8, kPhoto.width(), kPhoto.height(),
+    pixman_image_t* target = pixman_image_create_bits(PIXMAN_r8g8b8, kPhoto.width(), kPhoto.height(),
                                                       reinterpret_cast<uint32_t*>(out.bits()), int(out.bytesPerLine()));
     // Separable convolution parameters: width and height of the kernel, no subpixel phases,
     // then the horizontal and vertical weights.
@@ -93,7 +95,7 @@ void LightOurs(benchmark::State& state)
     Pixels(state);
 }
 
-void LightPeer(benchmark::State& state)
+void LightBaseline(benchmark::State& state)
 {
     const QImage photo = Photo(QImage::Format_BGR888);
     QImage out(kPhoto, QImage::Format_BGR888);
@@ -115,4 +117,4 @@ void LightPeer(benchmark::State& state)
 BENCHMARK(BlurOurs)->Name("box_blur_12mp/ours")->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BlurPeer)->Name("box_blur_12mp/peer")->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(LightOurs)->Name("brightness_contrast_12mp/ours")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(LightPeer)->Name("brightness_contrast_12mp/peer")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(LightBaseline)->Name("brightness_contrast_12mp/baseline")->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -1,7 +1,8 @@
 // Benchmark entry: runs the registered benchmarks with the console table, then prints one
-// line per pair "<kernel>/ours[/args]" and "<kernel>/peer[/args]": both times and the
-// ratio peer / ours (above 1 means we are faster). A pair whose other side is our own
-// baseline ("<kernel>/baseline[/args]") is printed on its own as "vs baseline".
+// line per pair: "<kernel>/ours[/args]" against "<kernel>/peer[/args]" (a peer library
+// doing the same work) or against "<kernel>/baseline[/args]" (our own simpler or older way
+// of doing it), with both times and the ratio other / ours (above 1 means ours is faster).
+// Each line says which of the two it compares with, so a baseline is never read as a peer.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -27,34 +28,30 @@ public:
 
     void PrintRatios() const
     {
-        PrintPairs("/peer", "peer (ns)");
-        PrintPairs("/baseline", "baseline (ns)");
-    }
-
-private:
-    void PrintPairs(const std::string& side, const char* heading) const
-    {
         bool header = false;
         for (const auto& [name, ours] : times_) {
             const auto at = name.find("/ours");
             if (at == std::string::npos)
                 continue;
-            std::string otherName = name;
-            otherName.replace(at, 5, side);
-            const auto other = times_.find(otherName);
-            if (other == times_.end())
-                continue;
-            if (!header) {
-                std::printf("\n%-48s %14s %14s %8s\n", side == "/peer" ? "kernel" : "kernel vs baseline", "ours (ns)",
-                            heading, "ratio");
-                header = true;
+            for (const char* side : {"peer", "baseline"}) {
+                std::string otherName = name;
+                otherName.replace(at, 5, std::string("/") + side);
+                const auto other = times_.find(otherName);
+                if (other == times_.end())
+                    continue;
+                if (!header) {
+                    std::printf("\n%-48s %14s %14s %8s  %s\n", "kernel", "ours (ns)", "other (ns)", "ratio", "against");
+                    header = true;
+                }
+                std::string kernel = name;
+                kernel.erase(at, 5);
+                std::printf("%-48s %14.0f %14.0f %8.2f  vs %s\n", kernel.c_str(), ours, other->second,
+                            other->second / ours, side);
             }
-            std::string kernel = name;
-            kernel.erase(at, 5);
-            std::printf("%-48s %14.0f %14.0f %8.2f\n", kernel.c_str(), ours, other->second, other->second / ours);
         }
     }
 
+private:
     std::map<std::string, double> times_;
 };
 
@@ -64,7 +61,6 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A widget application, so that peers built on Qt's widget classes can run too.
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     PairingReporter reporter;

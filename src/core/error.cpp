@@ -2,7 +2,7 @@
 
 QString ErrorText(const std::exception& error)
 {
-    if (const auto* appError = dynamic_cast<const EAppError*>(&error))
-        return appError->Message();
+    if (const auto* messageError = dynamic_cast<const EMessageError*>(&error))
+        return messageError->Message();
     return QString::fromUtf8(error.what());
 }

@@ -1,21 +1,13 @@
 #pragma once
 // The exception every room raises for failures the user should hear about: it carries the
 // message text, in the system's own words, that the application frame shows.
-#include <QByteArray>
-#include <QString>
-#include <exception>
+#include "platform/message_error.h"
 
-class EAppError : public std::exception {
+class EAppError : public EMessageError {
 public:
-    explicit EAppError(QString message) : message_(std::move(message)), utf8_(message_.toUtf8()) {}
-
-    const QString& Message() const noexcept { return message_; }
-    const char* what() const noexcept override { return utf8_.constData(); }
-
-private:
-    QString message_;
-    QByteArray utf8_;
+    using EMessageError::EMessageError;
 };
 
-// The message text of any exception: the EAppError message, or what() of others.
+// The message text of any exception: the message of an application or platform error, or
+// what() of others.
 QString ErrorText(const std::exception& error);

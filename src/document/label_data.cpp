@@ -20,8 +20,8 @@
 #include "document/ld_objects.h"
 
 LR_DEFINE_CLASS(TLabelData, TComponent, LR_ABSTRACT,
-    prop::Object("Guide", &Self::Guide),
-    prop::Object("Grid", &Self::Grid),
+    prop::Object("Guide", &Self::Guide, &Self::Guide),
+    prop::Object("Grid", &Self::Grid, &Self::Grid),
     prop::Integer("CurrentLabelNo", &Self::CurrentLabelNo, &Self::SetCurrentLabelNo),
     prop::Boolean("SeparatelyDesign", &Self::SeparatelyDesign, &Self::SetSeparatelyDesign),
     prop::String("SheetName", &Self::SheetName, &Self::SetSheetName))

@@ -36,8 +36,10 @@ public:
     ~TLabelData() override;
 
     // --- published sheet settings ---------------------------------------------------------
-    TGuide* Guide() const { return guide_.get(); }
-    TGrid* Grid() const { return grid_.get(); }
+    TGuide* Guide() { return guide_.get(); }
+    const TGuide* Guide() const { return guide_.get(); }
+    TGrid* Grid() { return grid_.get(); }
+    const TGrid* Grid() const { return grid_.get(); }
     int CurrentLabelNo() const { return currentLabelNo_; }
     void SetCurrentLabelNo(int face) { currentLabelNo_ = face; }
     bool SeparatelyDesign() const { return separatelyDesign_; }

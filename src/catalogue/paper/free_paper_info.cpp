@@ -22,7 +22,7 @@ LR_DEFINE_CLASS(TFaceItem, TCollectionItem, LR_CREATABLE(TFaceItem),
 LR_DEFINE_CLASS(TFaces, TCollection, LR_ABSTRACT)
 
 LR_DEFINE_CLASS(TFreePaperInfo, TPaperInfo, LR_CREATABLE(TFreePaperInfo),
-    prop::Object("Faces", &Self::Faces, TPropKind::Collection))
+    prop::Object("Faces", &Self::Faces, &Self::Faces, TPropKind::Collection))
 
 // --- TFaceItem ---------------------------------------------------------------------------------
 

@@ -68,7 +68,8 @@ public:
     TFreePaperInfo();
     ~TFreePaperInfo() override;
 
-    TFaces* Faces() const { return faces_.get(); }
+    TFaces* Faces() { return faces_.get(); }
+    const TFaces* Faces() const { return faces_.get(); }
 
     int FaceCount() const override { return faces_->Count(); }
     TFaceShape FaceShape(int index) const override { return Item(index).FaceShape(); }

@@ -13,7 +13,7 @@ LR_DEFINE_CLASS(TPaperInfo, TComponent, LR_ABSTRACT,
     prop::String("PaperName", &Self::PaperName, &Self::SetPaperName),
     prop::String("GroupName", &Self::GroupName, &Self::SetGroupName),
     prop::Boolean("ReadOnly", &Self::ReadOnly, &Self::SetReadOnly),
-    prop::Object("PurposeList", &Self::PurposeList, TPropKind::Collection).StoredIf(&Self::StoresPurposeList))
+    prop::Object("PurposeList", &Self::PurposeList, &Self::PurposeList, TPropKind::Collection).StoredIf(&Self::StoresPurposeList))
 
 TPaperInfo::TPaperInfo() : purposeList_(std::make_unique<TPurposeList>(this))
 {

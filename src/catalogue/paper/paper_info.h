@@ -36,7 +36,8 @@ public:
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
     // The purposes this paper knows.
-    TPurposeList* PurposeList() const { return purposeList_.get(); }
+    TPurposeList* PurposeList() { return purposeList_.get(); }
+    const TPurposeList* PurposeList() const { return purposeList_.get(); }
     // Whether the purpose list is written with the paper (only in the paper database).
     bool StoresPurposeList() const { return storesPurposeList_; }
     void SetStoresPurposeList(bool stores) { storesPurposeList_ = stores; }

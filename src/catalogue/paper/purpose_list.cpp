@@ -15,7 +15,7 @@ LR_DEFINE_CLASS(TPurposeInfo, TCollectionItem, LR_CREATABLE(TPurposeInfo),
 LR_DEFINE_CLASS(TPurposeList, TCollection, LR_ABSTRACT)
 
 LR_DEFINE_CLASS(TPLStreamer, TComponent, LR_CREATABLE(TPLStreamer),
-    prop::Object("List", &Self::List, TPropKind::Collection))
+    prop::Object("List", &Self::List, &Self::List, TPropKind::Collection))
 
 TPurposeList::TPurposeList(TPersistent* owner) : TCollection(TPurposeInfo::StaticClassInfo(), owner)
 {

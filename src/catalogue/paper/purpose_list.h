@@ -68,7 +68,8 @@ class TPLStreamer : public TComponent {
 public:
     TPLStreamer() = default;
 
-    TPurposeList* List() const { return list_.get(); }
+    TPurposeList* List() { return list_.get(); }
+    const TPurposeList* List() const { return list_.get(); }
     // The list read from a stream is filtered by the purpose validator.
     void Loaded() override;
 

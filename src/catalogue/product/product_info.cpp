@@ -4,11 +4,11 @@
 #include "core/stream/reader.h"
 
 LR_DEFINE_CLASS(TProductItem, TCollectionItem, LR_CREATABLE(TProductItem),
-    prop::Object("Info", &Self::Info),
+    prop::Object("Info", &Self::Info, &Self::Info),
     prop::String("FieldName", &Self::FieldName, &Self::SetFieldName))
 
 LR_DEFINE_CLASS(TProductInfo, TComponent, LR_CREATABLE(TProductInfo),
-    prop::Object("Items", &Self::Items, TPropKind::Collection))
+    prop::Object("Items", &Self::Items, &Self::Items, TPropKind::Collection))
 
 const QStringList& ProductFieldNames()
 {

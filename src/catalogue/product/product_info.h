@@ -15,7 +15,8 @@ public:
     ~TProductItem() override;
 
     // The field's text, possibly several lines.
-    TStringList* Info() const { return info_.get(); }
+    TStringList* Info() { return info_.get(); }
+    const TStringList* Info() const { return info_.get(); }
     // The field's caption.
     QString FieldName() const { return fieldName_; }
     void SetFieldName(const QString& name) { fieldName_ = name; }
@@ -34,7 +35,8 @@ public:
     TProductInfo();
     ~TProductInfo() override;
 
-    TCollection* Items() const { return items_.get(); }
+    TCollection* Items() { return items_.get(); }
+    const TCollection* Items() const { return items_.get(); }
     int Count() const { return items_->Count(); }
     TProductItem* Item(int index) const { return items_->ItemAs<TProductItem>(index); }
     const QUuid& Guid() const { return guid_; }

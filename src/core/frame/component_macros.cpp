@@ -45,7 +45,7 @@ void ExpandObject(TPersistent& object, int depth)
             break;
         }
         case TPropKind::Class:
-            if (TPersistent* sub = std::get<TPersistent*>(property->Get(object)))
+            if (TPersistent* sub = property->SubObject(object))
                 ExpandObject(*sub, depth + 1);
             break;
         default:

@@ -23,7 +23,7 @@ LR_DEFINE_CLASS(TDrawObject, TComponent, LR_ABSTRACT,
     prop::Boolean("Selectable", &Self::Selectable, &Self::SetSelectable).Default(true),
     prop::Integer("LayerGroup", &Self::LayerGroup, &Self::SetLayerGroup),
     prop::Method("OnModify", &Self::OnModifyHandler),
-    prop::Object("Appendix", &Self::Appendix))
+    prop::Object("Appendix", &Self::Appendix, &Self::Appendix))
 
 namespace {
 TDrawObject::BlendedPainter blendedPainter = nullptr;

@@ -36,7 +36,8 @@ public:
     void SetSelectable(bool selectable);
     int LayerGroup() const { return layerGroup_; }
     void SetLayerGroup(int group) { layerGroup_ = group; }
-    TStringList* Appendix() const { return appendix_.get(); }
+    TStringList* Appendix() { return appendix_.get(); }
+    const TStringList* Appendix() const { return appendix_.get(); }
     // Called after every change of the object (sender = the object).
     void SetOnModify(std::function<void(TDrawObject*)> onModify) { onModify_ = std::move(onModify); }
     QString OnModifyHandler() const { return {}; }

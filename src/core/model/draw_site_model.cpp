@@ -9,7 +9,7 @@
 LR_DEFINE_CLASS(TDrawSiteModel, TComponent, LR_CREATABLE(TDrawSiteModel),
     prop::Integer("LogWidth", &Self::LogWidth, &Self::SetLogWidth).Default(0),
     prop::Integer("LogHeight", &Self::LogHeight, &Self::SetLogHeight).Default(0),
-    prop::Object("Scaler", &Self::ScalerObject),
+    prop::Object("Scaler", &Self::ScalerObject, &Self::ScalerObject),
     prop::Boolean("Border", &Self::Border, &Self::SetBorder).Default(true),
     prop::Integer("Color", &Self::Color, &Self::SetColor, &ColorType).Default(clWindow))
 
@@ -23,9 +23,9 @@ TDrawSiteModel::TDrawSiteModel()
 
 TDrawSiteModel::~TDrawSiteModel()
 {
-    // Objects are destroyed front to back; each leaves the list as it goes.
+    // Objects are destroyed front to back, each after it has left the list.
     while (!objects_.empty())
-        delete objects_.back();
+        RemoveObject(objects_.back().get()).reset();
     listener_.reset();
     notify_.reset();
 }
@@ -45,7 +45,7 @@ void TDrawSiteModel::Rescale()
         return;
     const TRect area = LogToDevRect({0, 0, logWidth_, logHeight_});
     pixelSize_ = QSize(RectWidth(area), RectHeight(area));
-    for (TDrawObject* object : objects_)
+    for (const auto& object : objects_)
         PlaceObject(*object);
 }
 
@@ -54,16 +54,26 @@ int TDrawSiteModel::DeviceResolution() const
     return paintCanvas_ ? DeviceDPI(*paintCanvas_) : ScreenDPI();
 }
 
+std::vector<TDrawObject*> TDrawSiteModel::Objects() const
+{
+    std::vector<TDrawObject*> objects;
+    objects.reserve(objects_.size());
+    for (const auto& object : objects_)
+        objects.push_back(object.get());
+    return objects;
+}
+
 int TDrawSiteModel::IndexOf(const TDrawObject* object) const
 {
-    const auto found = std::find(objects_.begin(), objects_.end(), object);
+    const auto found = std::find_if(objects_.begin(), objects_.end(),
+                                    [object](const auto& owned) { return owned.get() == object; });
     return found == objects_.end() ? -1 : static_cast<int>(found - objects_.begin());
 }
 
 TDrawObject* TDrawSiteModel::AddObject(std::unique_ptr<TDrawObject> owned)
 {
-    TDrawObject* object = owned.release();
-    objects_.push_back(object);
+    TDrawObject* object = owned.get();
+    objects_.push_back(std::move(owned));
     object->site_ = this;
     PlaceObject(*object);
     listener_->Attach(&object->Broadcaster());
@@ -85,6 +95,7 @@ void TDrawSiteModel::DetachObject(TDrawObject* object)
     const int index = IndexOf(object);
     if (index < 0)
         return;
+    objects_[index].release();
     objects_.erase(objects_.begin() + index);
     object->site_ = nullptr;
     listener_->Detach(&object->Broadcaster());
@@ -98,8 +109,9 @@ void TDrawSiteModel::MoveObject(TDrawObject* object, int index)
     if (current < 0)
         return;
     index = std::clamp(index, 0, ObjectCount() - 1);
+    std::unique_ptr<TDrawObject> moving = std::move(objects_[current]);
     objects_.erase(objects_.begin() + current);
-    objects_.insert(objects_.begin() + index, object);
+    objects_.insert(objects_.begin() + index, std::move(moving));
     InvalidateObject(*object);
 }
 
@@ -107,7 +119,7 @@ TDrawObject* TDrawSiteModel::ObjectAt(QPoint logical) const
 {
     for (auto it = objects_.rbegin(); it != objects_.rend(); ++it)
         if ((*it)->HitTest(logical))
-            return *it;
+            return it->get();
     return nullptr;
 }
 
@@ -130,7 +142,7 @@ void TDrawSiteModel::InsertStreamedChild(std::unique_ptr<TComponent> child)
     }
     // Children arrive in z-order: each goes to the front as it is read.
     child.release();
-    objects_.push_back(object);
+    objects_.emplace_back(object);
     object->site_ = this;
     listener_->Attach(&object->Broadcaster());
 }
@@ -150,7 +162,7 @@ void TDrawSiteModel::Loaded()
 
 void TDrawSiteModel::GetChildren(const std::function<void(TComponent&)>& proc) const
 {
-    for (TDrawObject* object : objects_)
+    for (const auto& object : objects_)
         proc(*object);
 }
 

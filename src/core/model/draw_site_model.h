@@ -28,7 +28,9 @@ public:
     void SetLogSize(int width, int height);
     TScaler& Scaler() { return scaler_; }
     const TScaler& Scaler() const { return scaler_; }
-    TScaler* ScalerObject() const { return const_cast<TScaler*>(&scaler_); }
+    // The scaler as the published sub-object "Scaler".
+    TScaler* ScalerObject() { return &scaler_; }
+    const TScaler* ScalerObject() const { return &scaler_; }
     // Re-derives the pixel size and every object's pixel bounds from the logical ones.
     void Rescale();
     // The area's size in device pixels.
@@ -46,8 +48,9 @@ public:
 
     // --- objects ----------------------------------------------------------------------
     int ObjectCount() const { return static_cast<int>(objects_.size()); }
-    TDrawObject* Object(int index) const { return objects_.at(index); }
-    std::vector<TDrawObject*> Objects() const { return objects_; }
+    TDrawObject* Object(int index) const { return objects_.at(index).get(); }
+    // The objects in z-order, as a copy that stays valid while objects move or leave.
+    std::vector<TDrawObject*> Objects() const;
     int IndexOf(const TDrawObject* object) const;
     // Takes the object: places it, brings it to the front of its layer group, listens to
     // it and sets the modified flag.
@@ -107,7 +110,8 @@ protected:
 
 private:
     friend class TDrawObject;
-    // Called by an object that is being destroyed while on the site.
+    // Takes the object off the list and gives up its ownership without destroying it; an
+    // object being destroyed while on the site calls it from its destructor.
     void DetachObject(TDrawObject* object);
     void PaintAfter(TCanvas& canvas);
 
@@ -118,7 +122,7 @@ private:
     bool border_ = true;
     int color_ = static_cast<int>(0x80000005); // clWindow
     bool modified_ = false;
-    std::vector<TDrawObject*> objects_; // owned
+    std::vector<std::unique_ptr<TDrawObject>> objects_;
     TCanvas* paintCanvas_ = nullptr;
     std::function<void(TDrawSiteModel*)> onModifyChanged_;
     PaintHandler onPaint_;

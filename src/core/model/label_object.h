@@ -15,8 +15,11 @@ public:
     bool BlendShade() const { return blendShade_; }
     void SetBlendShade(bool shade);
 
-    // Interface references: the count starts at 1 (the owner's reference); releasing the
-    // last one destroys the object.
+    // Interface references: the count starts at 1, the owner's reference, which the owner
+    // (a draw site, or whoever created the object) gives up by destroying the object
+    // directly, never through Release. Release may be called only by a holder that took a
+    // reference with AddRef; when it drops the last one the object is destroyed, leaving
+    // its site first.
     int AddRef() { return ++refCount_; }
     int Release();
     int RefCount() const { return refCount_; }

@@ -107,8 +107,8 @@ void AssignPublishedProperties(const TPersistent& source, TPersistent& target)
             break;
         case TPropKind::Class:
         case TPropKind::Collection: {
-            TPersistent* targetObject = std::get<TPersistent*>(property->Get(target));
-            TPersistent* sourceObject = std::get<TPersistent*>(from->Get(source));
+            TPersistent* targetObject = property->SubObject(target);
+            const TPersistent* sourceObject = std::get<const TPersistent*>(from->Get(source));
             if (targetObject && sourceObject)
                 targetObject->Assign(*sourceObject);
             break;

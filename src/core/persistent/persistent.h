@@ -56,9 +56,10 @@ struct TTypeInfo {
 
 // A property value as the generic mechanisms see it: ordinals (integers, characters,
 // enumerations, sets as bit masks, booleans) and 64-bit integers as int64; floating point
-// as double; text as QString; sub-objects, collections and component references as a
-// pointer; methods as the handler's name in QString.
-using TPropValue = std::variant<std::int64_t, double, QString, TPersistent*>;
+// as double; text as QString; component references as a pointer; sub-objects and
+// collections as a read-only pointer (TPropInfo::SubObject hands them out for change);
+// methods as the handler's name in QString.
+using TPropValue = std::variant<std::int64_t, double, QString, TPersistent*, const TPersistent*>;
 
 enum class TStoredRule { Always, Never, Function };
 
@@ -72,6 +73,8 @@ struct TPropInfo {
     std::function<bool(const TPersistent&)> StoredFunction;
     std::function<TPropValue(const TPersistent&)> Get;
     std::function<void(TPersistent&, const TPropValue&)> Set; // empty for read-only sub-objects
+    // Sub-objects and collections: the object itself, for reading into or changing it.
+    std::function<TPersistent*(TPersistent&)> SubObject;
 
     // Builder steps, so that each property stays one line in its class's table.
     TPropInfo&& Default(std::int64_t value) && { DefaultValue = value; return std::move(*this); }
@@ -304,17 +307,20 @@ TPropInfo WString(const char* name, QString (C::*get)() const, void (C::*set)(U)
 }
 
 // A persistent sub-object owned by the object: streamed through its own properties with
-// the path prefix "Name."; assignment goes through the sub-object's Assign.
+// the path prefix "Name."; assignment goes through the sub-object's Assign. The owner hands
+// it out through a getter and that getter's const overload, which usually share one name:
+// prop::Object("Font", &Self::Font, &Self::Font).
 template <class C, class T>
-TPropInfo Object(const char* name, T* (C::*get)() const, TPropKind kind = TPropKind::Class)
+TPropInfo Object(const char* name, T* (C::*get)(), const T* (C::*read)() const, TPropKind kind = TPropKind::Class)
 {
     TPropInfo info = detail::Make(name, kind, nullptr);
-    info.Get = [get](const TPersistent& object) -> TPropValue {
-        return static_cast<TPersistent*>((static_cast<const C&>(object).*get)());
+    info.Get = [read](const TPersistent& object) -> TPropValue {
+        return static_cast<const TPersistent*>((static_cast<const C&>(object).*read)());
     };
+    info.SubObject = [get](TPersistent& object) -> TPersistent* { return (static_cast<C&>(object).*get)(); };
     info.Set = [get](TPersistent& object, const TPropValue& value) {
-        TPersistent* target = (static_cast<const C&>(object).*get)();
-        TPersistent* source = std::get<TPersistent*>(value);
+        TPersistent* target = (static_cast<C&>(object).*get)();
+        const TPersistent* source = std::get<const TPersistent*>(value);
         if (target && source)
             target->Assign(*source);
     };

@@ -491,7 +491,7 @@ void TReader::ReadProperty(TPersistent& object)
         const TPropInfo* property = target->ClassInfo().FindProperty(path.sliced(begin, dot - begin));
         if (!property || (property->Kind != TPropKind::Class && property->Kind != TPropKind::Collection))
             FailNoProperty();
-        target = std::get<TPersistent*>(property->Get(*target));
+        target = property->SubObject(*target);
         if (!target)
             FailNoProperty();
     }
@@ -583,7 +583,7 @@ void TReader::ReadPropertyValue(TPersistent& object, const TPropInfo& property)
     case TPropKind::Collection: {
         if (ReadValue() != TValueType::Collection)
             FailInvalidValue();
-        auto* collection = dynamic_cast<TCollection*>(std::get<TPersistent*>(property.Get(object)));
+        auto* collection = dynamic_cast<TCollection*>(property.SubObject(object));
         if (!collection)
             FailInvalidValue();
         ReadCollection(*collection);

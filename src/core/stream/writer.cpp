@@ -288,7 +288,7 @@ void TWriter::WriteProperty(const TPersistent& object, const TPropInfo& property
         return;
     }
     case TPropKind::Class: {
-        const TPersistent* sub = std::get<TPersistent*>(value);
+        const TPersistent* sub = std::get<const TPersistent*>(value);
         if (!sub)
             return;
         const QByteArray saved = pathPrefix_;
@@ -299,7 +299,7 @@ void TWriter::WriteProperty(const TPersistent& object, const TPropInfo& property
     }
     case TPropKind::Collection:
         WritePropertyName(property.Name);
-        WriteCollection(std::get<TPersistent*>(value));
+        WriteCollection(std::get<const TPersistent*>(value));
         return;
     case TPropKind::Component: {
         const auto* component = dynamic_cast<const TComponent*>(std::get<TPersistent*>(value));

@@ -37,19 +37,22 @@ public:
     TColorSpecKind StoredKind() const { return kind_; }
     bool TileShift() const { return tileShift_; }
     void SetTileShift(bool shift) { notify_.Store(tileShift_, shift); }
-    TImageData* ImageData() const { return imageData_.get(); }
+    TImageData* ImageData() { return imageData_.get(); }
+    const TImageData* ImageData() const { return imageData_.get(); }
     int GradAngle() const { return gradAngle_; }
     void SetGradAngle(int angle) { notify_.Store(gradAngle_, angle); }
     rgGradationKind GradKind() const { return gradKind_; }
     void SetGradKind(rgGradationKind kind) { notify_.Store(gradKind_, kind); }
-    TGradationColors* GradColors() const { return gradColors_.get(); }
+    TGradationColors* GradColors() { return gradColors_.get(); }
+    const TGradationColors* GradColors() const { return gradColors_.get(); }
     // Handlers are wired in code and have no published name.
     QString OnChangeHandler() const { return {}; }
 
     // --- read from older documents only -----------------------------------------------------
     // "Bitmap": a bitmap read becomes the picture of the image data, unless it and the
     // current picture are both empty.
-    TLegacyBitmap* LegacyBitmap() const { return legacyBitmap_.get(); }
+    TLegacyBitmap* LegacyBitmap() { return legacyBitmap_.get(); }
+    const TLegacyBitmap* LegacyBitmap() const { return legacyBitmap_.get(); }
     // "GradDir": the direction of the kind and angle, and the kind and angle of a direction
     // (one change).
     rgGradationDir GradDir() const;

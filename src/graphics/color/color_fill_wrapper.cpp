@@ -3,7 +3,7 @@
 #include "graphics/color/color_fill.h"
 
 LR_DEFINE_CLASS(TColorSpecWrapper, TComponent, LR_CREATABLE(TColorSpecWrapper),
-    prop::Object("ColorSpec", &Self::ColorSpec))
+    prop::Object("ColorSpec", &Self::ColorSpec, &Self::ColorSpec))
 
 TColorSpecWrapper::TColorSpecWrapper() : spec_(std::make_unique<TColorSpec>())
 {

@@ -13,7 +13,8 @@ public:
     TColorSpecWrapper();
     ~TColorSpecWrapper() override;
 
-    TColorSpec* ColorSpec() const { return spec_.get(); }
+    TColorSpec* ColorSpec() { return spec_.get(); }
+    const TColorSpec* ColorSpec() const { return spec_.get(); }
 
 private:
     std::unique_ptr<TColorSpec> spec_;

@@ -11,11 +11,11 @@
 #include <algorithm>
 
 LR_DEFINE_CLASS(TImageData, TPersistent, LR_CREATABLE(TImageData),
-    prop::Object("Picture", &Self::Picture),
-    prop::Object("ClipFilter", &Self::ClipFilter),
-    prop::Object("BlurFilter", &Self::BlurFilter),
-    prop::Object("LightFilter", &Self::LightFilter),
-    prop::Object("MonotoneFilter", &Self::MonotoneFilter),
+    prop::Object("Picture", &Self::Picture, &Self::Picture),
+    prop::Object("ClipFilter", &Self::ClipFilter, &Self::ClipFilter),
+    prop::Object("BlurFilter", &Self::BlurFilter, &Self::BlurFilter),
+    prop::Object("LightFilter", &Self::LightFilter, &Self::LightFilter),
+    prop::Object("MonotoneFilter", &Self::MonotoneFilter, &Self::MonotoneFilter),
     prop::Integer("TransparentColor", &Self::TransparentColor, &Self::SetTransparentColor, &ColorType).Default(clNone))
 
 TImageData::TImageData()

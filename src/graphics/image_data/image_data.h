@@ -30,11 +30,16 @@ public:
     ~TImageData() override;
 
     // --- published ----------------------------------------------------------------------
-    TPictureEx* Picture() const { return picture_.get(); }
-    TClipFilter* ClipFilter() const { return clip_.get(); }
-    TBlurFilter* BlurFilter() const { return blur_.get(); }
-    TLightFilter* LightFilter() const { return light_.get(); }
-    TMonotoneFilter* MonotoneFilter() const { return monotone_.get(); }
+    TPictureEx* Picture() { return picture_.get(); }
+    const TPictureEx* Picture() const { return picture_.get(); }
+    TClipFilter* ClipFilter() { return clip_.get(); }
+    const TClipFilter* ClipFilter() const { return clip_.get(); }
+    TBlurFilter* BlurFilter() { return blur_.get(); }
+    const TBlurFilter* BlurFilter() const { return blur_.get(); }
+    TLightFilter* LightFilter() { return light_.get(); }
+    const TLightFilter* LightFilter() const { return light_.get(); }
+    TMonotoneFilter* MonotoneFilter() { return monotone_.get(); }
+    const TMonotoneFilter* MonotoneFilter() const { return monotone_.get(); }
     // The colour made transparent, clNone for none.
     TColor TransparentColor() const { return transparentColor_; }
     void SetTransparentColor(TColor color);

@@ -2,6 +2,7 @@
 
 #include "platform/cfb/cfb_errors.h"
 #include "platform/cfb/element_names.h"
+#include "platform/cfb/sector_runs.h"
 #include "platform/file_time.h"
 #include "platform/platform_error.h"
 
@@ -72,16 +73,15 @@ void TCompoundFile::InitializeEmpty(int majorVersion)
     header_.MajorVersion = majorVersion == 4 ? 4 : 3;
     header_.SectorShift = majorVersion == 4 ? 12 : 9;
     sectorBytes_ = header_.SectorBytes();
-    fat_ = TAllocationTable(sectorBytes_ / 4);
+    sectors_ = TSectorAllocator(sectorBytes_);
     miniFat_ = TAllocationTable(sectorBytes_ / 4);
     miniFatLoaded_ = true;
     directory_ = TDirectory(sectorBytes_ / kDirectoryEntryBytes);
 
-    directorySectors_.push_back(AppendSector(kEndOfChain));
+    directorySectors_.push_back(sectors_.Append(kEndOfChain));
     directory_.AppendFreeSector();
     const std::uint32_t root = directory_.Allocate(TEntryType::Root, QStringLiteral("Root Entry"));
     directory_.Edit(root).StartSector = kEndOfChain;
-    difatChanged_ = true;
     Changed();
     Commit();
 }
@@ -101,20 +101,15 @@ void TCompoundFile::Load()
     const std::uint64_t fileSectors = CeilDiv(fileSize > sectorBytes_ ? fileSize - sectorBytes_ : 0, sectorBytes_);
     if (fileSectors > kMaxRegularSector)
         RaiseFormatError(TFormatFault::BadHeader);
-    sectorCount_ = static_cast<std::uint32_t>(fileSectors);
 
     chains_.clear();
-    pendingRelease_.clear();
-    fresh_.assign(sectorCount_, false);
-    freeHint_ = 0;
     miniFreeHint_ = 0;
-    difatChanged_ = false;
     changed_ = false;
     miniFatLoaded_ = false;
     miniFat_ = TAllocationTable(sectorBytes_ / 4);
     miniFatSectors_.clear();
 
-    LoadFat(sectorCount_);
+    LoadFat(static_cast<std::uint32_t>(fileSectors));
     LoadDirectory();
     committedFileSize_ = fileSize;
     if (IsWritable())
@@ -125,50 +120,50 @@ void TCompoundFile::LoadFat(std::uint32_t fileSectors)
 {
     if (header_.FatSectorCount > fileSectors || header_.DifatSectorCount > fileSectors)
         RaiseFormatError(TFormatFault::BadHeader);
-    fatSectors_.clear();
-    difatSectors_.clear();
+    std::vector<std::uint32_t> fatSectors;
+    std::vector<std::uint32_t> difatSectors;
     const std::uint32_t wanted = header_.FatSectorCount;
     for (std::uint32_t i = 0; i < std::min(wanted, kHeaderDifatEntries); ++i)
-        fatSectors_.push_back(header_.Difat[i]);
+        fatSectors.push_back(header_.Difat[i]);
 
     std::vector<char> buffer(sectorBytes_);
     const std::uint32_t perDifat = sectorBytes_ / 4 - 1;
     std::uint32_t next = header_.FirstDifatSector;
-    while (fatSectors_.size() < wanted) {
+    while (fatSectors.size() < wanted) {
         if (next >= fileSectors)
             RaiseFormatError(TFormatFault::SectorOutOfRange);
-        if (difatSectors_.size() >= header_.DifatSectorCount)
+        if (difatSectors.size() >= header_.DifatSectorCount)
             RaiseFormatError(TFormatFault::BadHeader);
-        difatSectors_.push_back(next);
+        difatSectors.push_back(next);
         ReadWholeSector(next, buffer.data());
-        for (std::uint32_t j = 0; j < perDifat && fatSectors_.size() < wanted; ++j)
-            fatSectors_.push_back(ReadU32(buffer.data() + 4 * j));
+        for (std::uint32_t j = 0; j < perDifat && fatSectors.size() < wanted; ++j)
+            fatSectors.push_back(ReadU32(buffer.data() + 4 * j));
         next = ReadU32(buffer.data() + 4 * perDifat);
     }
 
-    fat_ = TAllocationTable(sectorBytes_ / 4);
+    TAllocationTable fat(sectorBytes_ / 4);
     std::vector<char> run;
-    for (std::size_t i = 0; i < fatSectors_.size();) {
-        std::size_t count = 1;
-        while (i + count < fatSectors_.size() && count < kMaxRunSectors
-               && fatSectors_[i + count] == fatSectors_[i + count - 1] + 1)
-            ++count;
-        for (std::size_t k = 0; k < count; ++k) {
-            if (fatSectors_[i + k] >= fileSectors)
-                RaiseFormatError(TFormatFault::SectorOutOfRange);
-        }
-        run.resize(count * sectorBytes_);
-        if (file_.ReadAt(SectorOffset(fatSectors_[i]), run.data(), run.size()) < run.size())
-            RaiseFormatError(TFormatFault::Truncated);
-        for (std::size_t k = 0; k < count; ++k)
-            fat_.AppendLoadedBlock(run.data() + k * sectorBytes_);
-        i += count;
-    }
+    ForEachSectorRun(
+        fatSectors, sectorBytes_, 0, fatSectors.size() * sectorBytes_,
+        [&](std::uint32_t first, std::size_t, std::size_t count) {
+            const std::size_t runSectors = count / sectorBytes_;
+            for (std::size_t k = 0; k < runSectors; ++k) {
+                if (first + k >= fileSectors)
+                    RaiseFormatError(TFormatFault::SectorOutOfRange);
+            }
+            run.resize(count);
+            if (file_.ReadAt(SectorOffset(first), run.data(), run.size()) < run.size())
+                RaiseFormatError(TFormatFault::Truncated);
+            for (std::size_t k = 0; k < runSectors; ++k)
+                fat.AppendLoadedBlock(run.data() + k * sectorBytes_);
+        },
+        kMaxRunSectors);
+    sectors_.Load(std::move(fat), std::move(fatSectors), std::move(difatSectors), fileSectors);
 }
 
 void TCompoundFile::LoadDirectory()
 {
-    directorySectors_ = fat_.Chain(header_.FirstDirectorySector, sectorCount_, TFormatFault::Truncated);
+    directorySectors_ = sectors_.Chain(header_.FirstDirectorySector, TFormatFault::Truncated);
     if (directorySectors_.empty())
         RaiseFormatError(TFormatFault::BadEntry);
     directory_ = TDirectory(sectorBytes_ / kDirectoryEntryBytes);
@@ -187,7 +182,7 @@ void TCompoundFile::EnsureMiniFat()
 {
     if (miniFatLoaded_)
         return;
-    std::vector<std::uint32_t> sectors = fat_.Chain(header_.FirstMiniFatSector, sectorCount_, TFormatFault::Truncated);
+    std::vector<std::uint32_t> sectors = sectors_.Chain(header_.FirstMiniFatSector, TFormatFault::Truncated);
     TAllocationTable table(sectorBytes_ / 4);
     std::vector<char> buffer(sectorBytes_);
     for (const std::uint32_t sector : sectors) {
@@ -515,7 +510,7 @@ std::vector<std::uint32_t>& TCompoundFile::ChainOf(std::uint32_t entry, bool min
             chain.Sectors = miniFat_.Chain(node.StartSector, ContainerMiniSectors(), TFormatFault::SectorOutOfRange);
             needed = CeilDiv(node.Size, kMiniSectorBytes);
         } else {
-            chain.Sectors = fat_.Chain(node.StartSector, sectorCount_, TFormatFault::Truncated);
+            chain.Sectors = sectors_.Chain(node.StartSector, TFormatFault::Truncated);
             needed = CeilDiv(node.Size, sectorBytes_);
         }
         if (chain.Sectors.size() < needed)
@@ -542,23 +537,12 @@ void TCompoundFile::WriteEntry(std::uint32_t entry, std::uint64_t position, cons
 
 void TCompoundFile::ReadRegular(std::uint32_t entry, std::uint64_t position, char* data, std::size_t length)
 {
-    const std::vector<std::uint32_t>& chain = ChainOf(entry, false);
-    while (length > 0) {
-        const std::uint64_t index = position / sectorBytes_;
-        const std::size_t inner = position % sectorBytes_;
-        if (index >= chain.size())
-            RaiseFormatError(TFormatFault::ChainTooShort);
-        std::size_t run = 1;
-        while (index + run < chain.size() && run * sectorBytes_ - inner < length
-               && chain[index + run] == chain[index + run - 1] + 1)
-            ++run;
-        const std::size_t count = std::min<std::size_t>(length, run * sectorBytes_ - inner);
-        if (file_.ReadAt(SectorOffset(chain[index]) + inner, data, count) < count)
-            RaiseFormatError(TFormatFault::Truncated);
-        position += count;
-        data += count;
-        length -= count;
-    }
+    ForEachSectorRun(ChainOf(entry, false), sectorBytes_, position, length,
+                     [&](std::uint32_t first, std::size_t inner, std::size_t count) {
+                         if (file_.ReadAt(SectorOffset(first) + inner, data, count) < count)
+                             RaiseFormatError(TFormatFault::Truncated);
+                         data += count;
+                     });
 }
 
 void TCompoundFile::WriteRegular(std::uint32_t entry, std::uint64_t position, const char* data, std::size_t length)
@@ -571,50 +555,30 @@ void TCompoundFile::WriteRegular(std::uint32_t entry, std::uint64_t position, co
         // Sectors of the committed state are left alone: their data moves to fresh sectors.
         const std::uint64_t size = directory_.At(entry).Size;
         for (std::uint64_t index = position / sectorBytes_; index * sectorBytes_ < end; ++index) {
-            if (IsFresh(chain[index]))
+            if (sectors_.IsFresh(chain[index]))
                 continue;
             const std::uint64_t sectorStart = index * sectorBytes_;
             const std::uint64_t validEnd = std::min<std::uint64_t>(sectorStart + sectorBytes_, size);
             CopyOnWrite(entry, index, position > sectorStart || end < validEnd);
         }
     }
-    while (length > 0) {
-        const std::uint64_t index = position / sectorBytes_;
-        const std::size_t inner = position % sectorBytes_;
-        std::size_t run = 1;
-        while (index + run < chain.size() && run * sectorBytes_ - inner < length
-               && chain[index + run] == chain[index + run - 1] + 1)
-            ++run;
-        const std::size_t count = std::min<std::size_t>(length, run * sectorBytes_ - inner);
-        file_.WriteAt(SectorOffset(chain[index]) + inner, data, count);
-        position += count;
+    ForEachSectorRun(chain, sectorBytes_, position, length, [&](std::uint32_t first, std::size_t inner, std::size_t count) {
+        file_.WriteAt(SectorOffset(first) + inner, data, count);
         data += count;
-        length -= count;
-    }
+    });
 }
 
 void TCompoundFile::ForEachMiniRun(std::uint32_t entry, std::uint64_t position, std::size_t length,
                                    const std::function<void(std::uint64_t offset, std::size_t count)>& visit)
 {
-    const std::vector<std::uint32_t>& chain = ChainOf(entry, true);
     const std::uint64_t containerSize = directory_.At(0).Size;
-    while (length > 0) {
-        const std::uint64_t index = position / kMiniSectorBytes;
-        const std::size_t inner = position % kMiniSectorBytes;
-        if (index >= chain.size())
-            RaiseFormatError(TFormatFault::ChainTooShort);
-        std::size_t run = 1;
-        while (index + run < chain.size() && run * kMiniSectorBytes - inner < length
-               && chain[index + run] == chain[index + run - 1] + 1)
-            ++run;
-        const std::size_t count = std::min<std::size_t>(length, run * kMiniSectorBytes - inner);
-        const std::uint64_t offset = static_cast<std::uint64_t>(chain[index]) * kMiniSectorBytes + inner;
-        if (offset + count > containerSize)
-            RaiseFormatError(TFormatFault::ChainTooShort);
-        visit(offset, count);
-        position += count;
-        length -= count;
-    }
+    ForEachSectorRun(ChainOf(entry, true), kMiniSectorBytes, position, length,
+                     [&](std::uint32_t first, std::size_t inner, std::size_t count) {
+                         const std::uint64_t offset = static_cast<std::uint64_t>(first) * kMiniSectorBytes + inner;
+                         if (offset + count > containerSize)
+                             RaiseFormatError(TFormatFault::ChainTooShort);
+                         visit(offset, count);
+                     });
 }
 
 void TCompoundFile::ReadMini(std::uint32_t entry, std::uint64_t position, char* data, std::size_t length)
@@ -647,19 +611,19 @@ void TCompoundFile::CopyOnWrite(std::uint32_t entry, std::size_t chainIndex, boo
 {
     std::vector<std::uint32_t>& chain = chains_.at(entry).Sectors;
     const std::uint32_t old = chain[chainIndex];
-    const std::uint32_t fresh = AllocateSector();
+    const std::uint32_t fresh = sectors_.Allocate();
     if (keepContent) {
         std::vector<char> buffer(sectorBytes_, 0);
         file_.ReadAt(SectorOffset(old), buffer.data(), buffer.size()); // beyond the end reads as zeros
         WriteWholeSector(fresh, buffer.data());
     }
-    fat_.Set(fresh, fat_.At(old));
+    sectors_.Link(fresh, sectors_.Next(old));
     if (chainIndex == 0)
         directory_.Edit(entry).StartSector = fresh;
     else
-        fat_.Set(chain[chainIndex - 1], fresh);
+        sectors_.Link(chain[chainIndex - 1], fresh);
     chain[chainIndex] = fresh;
-    ReleaseSector(old);
+    sectors_.Release(old);
 }
 
 void TCompoundFile::Resize(std::uint32_t entry, std::uint64_t size, std::uint64_t zeroUntil)
@@ -720,20 +684,20 @@ void TCompoundFile::ResizeRegularChain(std::uint32_t entry, std::uint64_t sector
     if (sectors > kMaxRegularSector)
         RaiseTooLarge();
     while (chain.size() < sectors) {
-        const std::uint32_t sector = AllocateSector();
+        const std::uint32_t sector = sectors_.Allocate();
         if (chain.empty())
             directory_.Edit(entry).StartSector = sector;
         else
-            fat_.Set(chain.back(), sector);
+            sectors_.Link(chain.back(), sector);
         chain.push_back(sector);
     }
     if (chain.size() > sectors) {
         for (std::size_t i = sectors; i < chain.size(); ++i)
-            ReleaseSector(chain[i]);
+            sectors_.Release(chain[i]);
         if (sectors == 0)
             directory_.Edit(entry).StartSector = kEndOfChain;
         else
-            fat_.Set(chain[sectors - 1], kEndOfChain);
+            sectors_.Link(chain[sectors - 1], kEndOfChain);
         chain.resize(sectors);
     }
 }
@@ -759,73 +723,6 @@ void TCompoundFile::ResizeMiniChain(std::uint32_t entry, std::uint64_t miniSecto
         else
             miniFat_.Set(chain[miniSectors - 1], kEndOfChain);
         chain.resize(miniSectors);
-    }
-}
-
-std::uint32_t TCompoundFile::AllocateSector()
-{
-    const std::uint32_t free = fat_.FindFree(freeHint_, sectorCount_);
-    if (free < sectorCount_) {
-        freeHint_ = free + 1;
-        fat_.Set(free, kEndOfChain);
-        MarkFresh(free);
-        return free;
-    }
-    freeHint_ = sectorCount_;
-    return AppendSector(kEndOfChain);
-}
-
-std::uint32_t TCompoundFile::AppendSector(std::uint32_t value)
-{
-    for (;;) {
-        const std::uint32_t sector = sectorCount_;
-        if (sector >= kMaxRegularSector)
-            RaiseTooLarge();
-        if (sector >= fat_.Size()) {
-            // The FAT grows by one sector, placed here and described by itself.
-            freeHint_ = std::min(freeHint_, fat_.Size());
-            fat_.AppendFreeBlock();
-            fatSectors_.push_back(sector);
-            fat_.Set(sector, kFatSector);
-            difatChanged_ = true;
-        } else if (fatSectors_.size() > kHeaderDifatEntries + difatSectors_.size() * (sectorBytes_ / 4 - 1)) {
-            // The header lists 109 FAT sectors; further ones are listed in DIFAT sectors.
-            difatSectors_.push_back(sector);
-            fat_.Set(sector, kDifatSector);
-            difatChanged_ = true;
-        } else {
-            fat_.Set(sector, value);
-            sectorCount_ = sector + 1;
-            MarkFresh(sector);
-            return sector;
-        }
-        sectorCount_ = sector + 1;
-        MarkFresh(sector);
-    }
-}
-
-void TCompoundFile::MarkFresh(std::uint32_t sector)
-{
-    if (sector >= fresh_.size())
-        fresh_.resize(std::max<std::size_t>(sector + 1, fresh_.size() * 2), false);
-    fresh_[sector] = true;
-}
-
-bool TCompoundFile::IsFresh(std::uint32_t sector) const
-{
-    return sector < fresh_.size() && fresh_[sector];
-}
-
-void TCompoundFile::ReleaseSector(std::uint32_t sector)
-{
-    // A sector written since the last commit is not part of the committed state and can be
-    // reused at once; any other becomes free when the commit no longer refers to it.
-    if (IsFresh(sector)) {
-        fresh_[sector] = false;
-        fat_.Set(sector, kFreeSector);
-        freeHint_ = std::min(freeHint_, sector);
-    } else {
-        pendingRelease_.push_back(sector);
     }
 }
 
@@ -856,40 +753,24 @@ std::uint32_t TCompoundFile::AllocateMiniSector()
 
 void TCompoundFile::GrowMiniFat()
 {
-    const std::uint32_t sector = AllocateSector();
+    const std::uint32_t sector = sectors_.Allocate();
     if (!miniFatSectors_.empty())
-        fat_.Set(miniFatSectors_.back(), sector);
+        sectors_.Link(miniFatSectors_.back(), sector);
     miniFatSectors_.push_back(sector);
     miniFat_.AppendFreeBlock();
 }
 
 void TCompoundFile::GrowDirectory()
 {
-    const std::uint32_t sector = AllocateSector();
-    fat_.Set(directorySectors_.back(), sector);
+    const std::uint32_t sector = sectors_.Allocate();
+    sectors_.Link(directorySectors_.back(), sector);
     directorySectors_.push_back(sector);
     directory_.AppendFreeSector();
 }
 
 void TCompoundFile::ProtectStructureSectors()
 {
-    // The FAT, DIFAT, directory and mini FAT sectors are known from memory; their FAT
-    // entries are set from there so that a damaged FAT never hands them out as free.
-    const auto mark = [this](std::uint32_t sector, std::uint32_t value) {
-        if (sector < fat_.Size())
-            fat_.Set(sector, value);
-    };
-    for (const std::uint32_t sector : fatSectors_)
-        mark(sector, kFatSector);
-    for (const std::uint32_t sector : difatSectors_)
-        mark(sector, kDifatSector);
-    const auto link = [&mark](const std::vector<std::uint32_t>& chain) {
-        for (std::size_t i = 0; i < chain.size(); ++i)
-            mark(chain[i], i + 1 < chain.size() ? chain[i + 1] : kEndOfChain);
-    };
-    link(directorySectors_);
-    if (miniFatLoaded_)
-        link(miniFatSectors_);
+    sectors_.ProtectStructure(directorySectors_, miniFatSectors_);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -899,15 +780,10 @@ void TCompoundFile::Commit()
 {
     if (!IsWritable() || !changed_)
         return;
-    for (const std::uint32_t sector : pendingRelease_) {
-        fat_.Set(sector, kFreeSector);
-        freeHint_ = std::min(freeHint_, sector);
-    }
-    pendingRelease_.clear();
+    sectors_.FreeReleased();
     ProtectStructureSectors();
     directory_.Edit(0).ModificationTime = FileTimeNow();
     WriteMetadata();
-    std::fill(fresh_.begin(), fresh_.end(), false);
     committedFileSize_ = file_.Size();
     changed_ = false;
 }
@@ -938,29 +814,21 @@ void TCompoundFile::WriteMetadata()
         directory_.EncodeSector(i, buffer.data());
         WriteWholeSector(directorySectors_[i], buffer.data());
     }
-    for (std::uint32_t block = 0; block < fat_.BlockCount(); ++block) {
-        if (!fat_.IsBlockChanged(block))
+    const TAllocationTable& fat = sectors_.Fat();
+    for (std::uint32_t block = 0; block < fat.BlockCount(); ++block) {
+        if (!fat.IsBlockChanged(block))
             continue;
-        fat_.EncodeBlock(block, buffer.data());
-        WriteWholeSector(fatSectors_[block], buffer.data());
+        fat.EncodeBlock(block, buffer.data());
+        WriteWholeSector(sectors_.FatSectors()[block], buffer.data());
     }
-    if (difatChanged_) {
-        const std::uint32_t perDifat = sectorBytes_ / 4 - 1;
-        for (std::size_t i = 0; i < difatSectors_.size(); ++i) {
-            for (std::uint32_t j = 0; j < perDifat; ++j) {
-                const std::size_t at = kHeaderDifatEntries + i * perDifat + j;
-                WriteU32(buffer.data() + 4 * j, at < fatSectors_.size() ? fatSectors_[at] : kFreeSector);
-            }
-            WriteU32(buffer.data() + 4 * perDifat, i + 1 < difatSectors_.size() ? difatSectors_[i + 1] : kEndOfChain);
-            WriteWholeSector(difatSectors_[i], buffer.data());
+    if (sectors_.IsDifatChanged()) {
+        for (std::size_t i = 0; i < sectors_.DifatSectors().size(); ++i) {
+            sectors_.EncodeDifatSector(i, buffer.data());
+            WriteWholeSector(sectors_.DifatSectors()[i], buffer.data());
         }
     }
 
-    header_.FatSectorCount = static_cast<std::uint32_t>(fatSectors_.size());
-    for (std::uint32_t i = 0; i < kHeaderDifatEntries; ++i)
-        header_.Difat[i] = i < fatSectors_.size() ? fatSectors_[i] : kFreeSector;
-    header_.DifatSectorCount = static_cast<std::uint32_t>(difatSectors_.size());
-    header_.FirstDifatSector = difatSectors_.empty() ? kEndOfChain : difatSectors_.front();
+    sectors_.DescribeInHeader(header_);
     header_.FirstDirectorySector = directorySectors_.front();
     header_.DirectorySectorCount =
         header_.MajorVersion == 4 ? static_cast<std::uint32_t>(directorySectors_.size()) : 0;
@@ -972,14 +840,13 @@ void TCompoundFile::WriteMetadata()
     EncodeHeader(header_, head);
     file_.WriteAt(0, head, kHeaderBytes);
     // Every allocated sector lies inside the file, even one not written yet.
-    const std::uint64_t needed = SectorOffset(sectorCount_);
+    const std::uint64_t needed = SectorOffset(sectors_.SectorCount());
     if (file_.Size() < needed)
         file_.Truncate(needed);
 
-    fat_.ForgetChanges();
+    sectors_.Committed();
     miniFat_.ForgetChanges();
     directory_.ForgetChanges();
-    difatChanged_ = false;
 }
 
 } // namespace cfb

@@ -21,6 +21,7 @@
 #include "platform/cfb/allocation_table.h"
 #include "platform/cfb/cfb_format.h"
 #include "platform/cfb/directory.h"
+#include "platform/cfb/sector_allocator.h"
 #include "platform/posix_file.h"
 
 #include <QString>
@@ -158,11 +159,6 @@ private:
     std::uint32_t ContainerMiniSectors() const;
     std::vector<std::uint32_t>& ChainOf(std::uint32_t entry, bool mini);
 
-    std::uint32_t AllocateSector();
-    std::uint32_t AppendSector(std::uint32_t value);
-    void MarkFresh(std::uint32_t sector);
-    bool IsFresh(std::uint32_t sector) const;
-    void ReleaseSector(std::uint32_t sector);
     std::uint32_t AllocateMiniSector();
     void GrowMiniFat();
     void GrowDirectory();
@@ -193,21 +189,14 @@ private:
     TCommitMode mode_ = TCommitMode::Direct;
     THeader header_;
     std::uint32_t sectorBytes_ = 512;
-    std::uint32_t sectorCount_ = 0; // sectors the file holds or has allocated
-    TAllocationTable fat_;
-    std::vector<std::uint32_t> fatSectors_;
-    std::vector<std::uint32_t> difatSectors_;
-    bool difatChanged_ = false;
+    TSectorAllocator sectors_;
     TDirectory directory_;
     std::vector<std::uint32_t> directorySectors_;
     TAllocationTable miniFat_;
     std::vector<std::uint32_t> miniFatSectors_;
     bool miniFatLoaded_ = false;
 
-    std::uint32_t freeHint_ = 0;     // no free sector below
     std::uint32_t miniFreeHint_ = 0; // no free mini sector below
-    std::vector<bool> fresh_;        // allocated since the last commit
-    std::vector<std::uint32_t> pendingRelease_; // given up since the last commit
     std::unordered_map<std::uint32_t, TChain> chains_;
 
     bool changed_ = false;

@@ -27,9 +27,9 @@ LR_DEFINE_CLASS(TSampleComponent, TComponent, LR_CREATABLE(TSampleComponent),
     prop::Char("Letter", &Self::Letter, &Self::SetLetter).Default('A'),
     prop::Boolean("Flag", &Self::Flag, &Self::SetFlag).Default(false),
     prop::Boolean("Always", &Self::Always, &Self::SetAlways),
-    prop::Object("Font", &Self::Font),
-    prop::Object("Items", &Self::Items, TPropKind::Collection),
-    prop::Object("Lines", &Self::Lines),
+    prop::Object("Font", &Self::Font, &Self::Font),
+    prop::Object("Items", &Self::Items, &Self::Items, TPropKind::Collection),
+    prop::Object("Lines", &Self::Lines, &Self::Lines),
     prop::Component("Link", &Self::Link, &Self::SetLink))
 
 TSampleComponent::TSampleComponent()

@@ -75,9 +75,12 @@ public:
     void SetFlag(bool value) { flag_ = value; }
     bool Always() const { return always_; }
     void SetAlways(bool value) { always_ = value; }
-    TSampleFont* Font() const { return font_.get(); }
-    TCollection* Items() const { return items_.get(); }
-    TStringList* Lines() const { return lines_.get(); }
+    TSampleFont* Font() { return font_.get(); }
+    const TSampleFont* Font() const { return font_.get(); }
+    TCollection* Items() { return items_.get(); }
+    const TCollection* Items() const { return items_.get(); }
+    TStringList* Lines() { return lines_.get(); }
+    const TStringList* Lines() const { return lines_.get(); }
     TComponent* Link() const { return link_; }
     void SetLink(TComponent* link) { link_ = link; }
     QByteArray Blob() const { return blob_; }

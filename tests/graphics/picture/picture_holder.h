@@ -12,8 +12,10 @@ class TPictureHolder : public TComponent {
 public:
     TPictureHolder() = default;
 
-    TPictureEx* Picture() const { return picture_.get(); }
-    TResourceImageLoader* Loader() const { return loader_.get(); }
+    TPictureEx* Picture() { return picture_.get(); }
+    const TPictureEx* Picture() const { return picture_.get(); }
+    TResourceImageLoader* Loader() { return loader_.get(); }
+    const TResourceImageLoader* Loader() const { return loader_.get(); }
 
 private:
     std::unique_ptr<TPictureEx> picture_ = std::make_unique<TPictureEx>();

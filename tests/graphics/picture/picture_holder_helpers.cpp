@@ -2,8 +2,8 @@
 
 #include "core/stream/component_stream.h"
 
-LR_DEFINE_CLASS(TPictureHolder, TComponent, LR_CREATABLE(TPictureHolder), prop::Object("Picture", &Self::Picture),
-                prop::Object("Loader", &Self::Loader))
+LR_DEFINE_CLASS(TPictureHolder, TComponent, LR_CREATABLE(TPictureHolder), prop::Object("Picture", &Self::Picture, &Self::Picture),
+                prop::Object("Loader", &Self::Loader, &Self::Loader))
 
 namespace picturetest {
 
