@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "document/label_data.h"
 #include "document/new_document.h"
+#include "shell/command_line.h"
 #include "shell/data_module.h"
 #include "shell/ui/sheet_view.h"
 #include "shell/ui/window_placement.h"
@@ -105,7 +106,7 @@ void TfrmMain::ShowDocument(std::unique_ptr<TLabelData> document, const QString&
 
 void TfrmMain::StartFirstDocument(const QString& path)
 {
-    if (!path.isEmpty() && QFileInfo(path).isFile() && OpenDocumentFile(path))
+    if (!path.isEmpty() && OpenDocumentFile(path))
         return;
     NewDocument();
 }
@@ -118,12 +119,18 @@ bool TfrmMain::OpenDocumentFile(const QString& path)
         return false;
     auto document = std::make_unique<TLabelData>();
     THistoryList files(QStringLiteral("$(OpenFileHistory)"));
+    if (const std::optional<QString> missing = MissingFileMessage(path)) {
+        files.Remove(path);
+        ShowMessageBox(*missing);
+        return false;
+    }
     try {
         TWaitCursor wait;
         document->LoadFromFile(path);
     } catch (const std::exception&) {
         files.Remove(path);
-        ShowMessageBox(FormatText(kNotOurData, {QFileInfo(path).fileName()}));
+        // The message names the application whose data the file is not.
+        ShowMessageBox(FormatText(kNotOurData, {Expand(QStringLiteral("$(AppName)"))}));
         return false;
     }
     files.Add(QFileInfo(path).absoluteFilePath());
@@ -166,8 +173,8 @@ bool TfrmMain::SaveDocumentAs(const QString& path)
         TWaitCursor wait;
         document_->SetLastSave(QDateTime::currentDateTime());
         document_->SaveToFile(path);
-    } catch (const std::exception&) {
-        ShowMessageBox(kSaveFailed);
+    } catch (const std::exception& error) {
+        ShowMessageBox(kSaveFailed + QStringLiteral("\r\n") + ErrorText(error));
         return false;
     }
     fileName_ = QFileInfo(path).absoluteFilePath();
