@@ -28,11 +28,12 @@ protected:
     }
     void TearDown() override { SetMessageBoxHandler(previous_); }
 
-    // A point of the sheet view inside the given face.
+    // A point of the sheet view inside the given face, probed on a coarse grid (each probe
+    // builds the face's region).
     static QPoint PointInFace(const TSheetView& view, int face)
     {
-        for (int y = 0; y < view.height(); y += 3)
-            for (int x = 0; x < view.width(); x += 3)
+        for (int y = 0; y < view.height(); y += 12)
+            for (int x = 0; x < view.width(); x += 12)
                 if (view.FaceAt({x, y}) == face)
                     return {x, y};
         return {-1, -1};
