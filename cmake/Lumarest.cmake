@@ -1,5 +1,10 @@
 # Helpers that keep the per-folder build files to one call each.
 
+# The rooms in dependency order: a room's code uses only the rooms listed before it.
+set(LUMAREST_ROOMS platform core graphics text catalogue document objects editing printing music wizard assets shell)
+# The rooms whose code may use widgets outside a ui/ folder.
+set(LUMAREST_WIDGET_ROOMS editing shell)
+
 # lumarest_room(<room> [DEPENDS <targets>...])
 # One static library per room from every .cpp below src/<room>, except its ui/ folder,
 # which becomes the separate library <room>_ui (it may use any room's model code).
@@ -29,27 +34,50 @@ function(lumarest_room room)
 endfunction()
 
 # lumarest_room_tests(<room> [QTEST] [DEPENDS <targets>...])
-# One test program per room from every .cpp below tests/<room>; each GoogleTest
-# case becomes a CTest test, run on Qt's offscreen platform. QTEST links Qt Test for
-# simulated widget input (its per-folder definitions rule out the shared precompiled header).
+# The test programs of a room: test_<room> from every .cpp below tests/<room> outside its
+# ui/ folder, and test_<room>_ui from the ui/ folder, which also links the room's ui
+# library. Each GoogleTest case becomes a CTest test, run on Qt's offscreen platform. A
+# headless room's test_<room> runs on a QGuiApplication, so that a use of widgets fails
+# there; the ui programs and those of the widget rooms run on a QApplication. QTEST links
+# Qt Test for simulated widget input (its per-folder definitions rule out the shared
+# precompiled header).
 function(lumarest_room_tests room)
   cmake_parse_arguments(ARG "QTEST" "" "DEPENDS" ${ARGN})
   set(dir "${PROJECT_SOURCE_DIR}/tests/${room}")
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${dir}/*.cpp")
-  if(NOT sources)
+  set(ui_sources ${sources})
+  list(FILTER ui_sources INCLUDE REGEX "/tests/${room}/ui/")
+  list(FILTER sources EXCLUDE REGEX "/tests/${room}/ui/")
+  if(NOT sources AND NOT ui_sources)
     return()
   endif()
-  set(target test_${room})
   # The room's fixtures folder, for testsupport::FixturePath.
   set(fixtures_source "${CMAKE_CURRENT_BINARY_DIR}/fixtures_dir.cpp")
   file(CONFIGURE OUTPUT "${fixtures_source}"
     CONTENT "namespace testsupport { extern const char* const kFixturesDir = \"${dir}/fixtures\"; }\n")
-  add_executable(${target} ${sources} "${fixtures_source}")
-  target_link_libraries(${target} PRIVATE lumarest_test_support ${room} ${ARG_DEPENDS})
+  set(main lumarest_test_main_gui)
+  if(room IN_LIST LUMAREST_WIDGET_ROOMS)
+    set(main lumarest_test_main_widgets)
+  endif()
+  if(sources)
+    lumarest_test_program(test_${room} ${main} "${ARG_QTEST}" ${sources} "${fixtures_source}")
+    target_link_libraries(test_${room} PRIVATE ${room} ${ARG_DEPENDS})
+  endif()
+  if(ui_sources)
+    lumarest_test_program(test_${room}_ui lumarest_test_main_widgets "${ARG_QTEST}" ${ui_sources} "${fixtures_source}")
+    target_link_libraries(test_${room}_ui PRIVATE ${room}_ui ${ARG_DEPENDS})
+  endif()
+endfunction()
+
+# lumarest_test_program(<target> <main library> <qtest> <sources>...): one GoogleTest
+# program with the shared test support; with qtest true it links Qt Test.
+function(lumarest_test_program target main qtest)
+  add_executable(${target} ${ARGN})
+  target_link_libraries(${target} PRIVATE lumarest_test_support ${main})
   target_compile_definitions(${target} PRIVATE
     LUMAREST_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     LUMAREST_BINARY_DIR="${PROJECT_BINARY_DIR}")
-  if(ARG_QTEST)
+  if(qtest)
     target_link_libraries(${target} PRIVATE Qt6::Test)
   else()
     target_precompile_headers(${target} REUSE_FROM lumarest_test_support)

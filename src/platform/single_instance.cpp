@@ -27,10 +27,30 @@ QString RuntimeFolder()
     return folder;
 }
 
-// Messages travel as UTF-8 text ended by a line feed.
 constexpr char kTerminator = '\n';
+constexpr qsizetype kMaxMessage = 64 * 1024;
 
 } // namespace
+
+QByteArray HandOverBytes(const QString& message)
+{
+    QByteArray bytes = message.toUtf8();
+    bytes.replace(kTerminator, ' ');
+    return bytes + kTerminator;
+}
+
+THandOverRead ReadHandOver(QByteArrayView received)
+{
+    THandOverRead read;
+    const qsizetype end = received.indexOf(kTerminator);
+    if (end > kMaxMessage || (end < 0 && received.size() > kMaxMessage))
+        read.State = THandOverRead::TState::TooLong;
+    else if (end >= 0) {
+        read.State = THandOverRead::TState::Complete;
+        read.Message = QString::fromUtf8(received.first(end));
+    }
+    return read;
+}
 
 TSingleInstance::TSingleInstance(const QString& id)
     : lockPath_(RuntimeFolder() + QLatin1Char('/') + FileStem(id) + QStringLiteral(".lock")),
@@ -59,19 +79,17 @@ bool TSingleInstance::Acquire()
         while (QLocalSocket* socket = server_->nextPendingConnection()) {
             QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-                // A message is complete at its terminator; bytes after it are ignored.
-                const QByteArray pending = socket->peek(socket->bytesAvailable());
-                const qsizetype end = pending.indexOf(kTerminator);
-                if (end < 0) {
-                    if (pending.size() > 64 * 1024)
-                        socket->abort();
+                const THandOverRead read = ReadHandOver(socket->peek(socket->bytesAvailable()));
+                if (read.State == THandOverRead::TState::TooLong)
+                    socket->abort();
+                if (read.State != THandOverRead::TState::Complete)
                     return;
-                }
                 socket->readAll();
                 socket->write("ok\n");
                 socket->flush();
-                if (onMessage_)
-                    onMessage_(QString::fromUtf8(pending.left(end)));
+                // An empty message names no file.
+                if (onMessage_ && !read.Message.isEmpty())
+                    onMessage_(read.Message);
             });
         }
     });
@@ -84,9 +102,7 @@ bool TSingleInstance::SendToRunning(const QString& message, int timeoutMs)
     socket.connectToServer(socketPath_);
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    QByteArray bytes = message.toUtf8();
-    bytes.replace(kTerminator, ' ');
-    socket.write(bytes + kTerminator);
+    socket.write(HandOverBytes(message));
     if (!socket.waitForBytesWritten(timeoutMs))
         return false;
     // The running instance acknowledges once it has taken the message.

@@ -2,6 +2,7 @@
 // One running instance per user and application: a lock file in the user's runtime
 // folder marks the running instance, and a local socket beside it lets a second instance
 // hand over the file it was asked to open before it exits.
+#include <QByteArrayView>
 #include <QLockFile>
 #include <QString>
 #include <functional>
@@ -36,3 +37,16 @@ private:
     std::unique_ptr<QLocalServer> server_;
     std::function<void(const QString&)> onMessage_;
 };
+
+// The hand-over message as it travels: UTF-8 text ended by a line feed (a line feed
+// inside the text becomes a space).
+QByteArray HandOverBytes(const QString& message);
+
+// A hand-over message read from the bytes received so far: complete at its terminator
+// (bytes after it are ignored), too long when no terminator comes within 64 KiB.
+struct THandOverRead {
+    enum class TState { Incomplete, Complete, TooLong };
+    TState State = TState::Incomplete;
+    QString Message; // when complete
+};
+THandOverRead ReadHandOver(QByteArrayView received);

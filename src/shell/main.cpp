@@ -1,5 +1,6 @@
 // The program: "lumarest <command> ..." runs a headless command (no display needed);
-// anything else starts the designer.
+// --help and --version answer at once; otherwise the designer starts, on the document
+// named by the first argument.
 #include "catalogue/paper/purpose_validator.h"
 #include "shell/cli/cli_command.h"
 #include "core/messages.h"
@@ -9,11 +10,13 @@
 #include "music/music_classes.h"
 #include "platform/single_instance.h"
 #include "shell/app_frame.h"
+#include "shell/command_line.h"
 #include "shell/data_module.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/message_boxes.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPrinterInfo>
 #include <QScreen>
@@ -35,10 +38,14 @@ int RunCommand(const TCliCommand& command, int argc, char** argv)
     });
     QStringList arguments = QCoreApplication::arguments();
     arguments.erase(arguments.begin(), arguments.begin() + 2);
+    if (arguments == QStringList{QStringLiteral("--help")}) {
+        CliOut(CliCommandUsage(command));
+        return 0;
+    }
     return command.Run(arguments);
 }
 
-int RunDesigner(int argc, char** argv)
+int RunDesigner(int argc, char** argv, const QString& fileToOpen)
 {
     QApplication app(argc, argv);
     TAppFrame frame;
@@ -46,8 +53,6 @@ int RunDesigner(int argc, char** argv)
     QApplication::setApplicationName(Expand(QStringLiteral("$(AppName)")));
     InstallMessageBoxes();
 
-    const QStringList arguments = QCoreApplication::arguments();
-    const QString fileToOpen = arguments.value(1);
     TSingleInstance instance(Expand(QStringLiteral("$(SysMutexID)")));
     TStartEnvironment environment;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -82,8 +87,29 @@ int main(int argc, char** argv)
     RegisterMusicClasses();
     const TObsoletePurposeValidator purposeValidator;
     const TPurposeValidatorScope installedValidator(purposeValidator);
-    if (argc > 1)
-        if (const TCliCommand* command = FindCliCommand(QString::fromLocal8Bit(argv[1])))
-            return RunCommand(*command, argc, argv);
-    return RunDesigner(argc, argv);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (const TCliCommand* command = FindCliCommand(arguments.value(0)))
+        return RunCommand(*command, argc, argv);
+    const TCommandLine line = ParseCommandLine(arguments);
+    switch (line.Kind) {
+    case TCommandLine::TKind::Help:
+        CliOut(CliHelp());
+        return 0;
+    case TCommandLine::TKind::Version:
+        CliOut(QStringLiteral("Lumarest %1\n").arg(QStringLiteral(LUMAREST_VERSION)));
+        return 0;
+    case TCommandLine::TKind::Usage:
+        return CliProgramUsage(line.Problem);
+    case TCommandLine::TKind::Designer:
+        break;
+    }
+    // Without dialogs nobody would see the window's report of a missing document.
+    if (const std::optional<QString> missing = MissingFileMessage(line.File); missing && IsNonInteractive()) {
+        CliError(*missing);
+        return 1;
+    }
+    // A running instance that takes the file over resolves it against this folder.
+    return RunDesigner(argc, argv, line.File.isEmpty() ? QString() : QFileInfo(line.File).absoluteFilePath());
 }

@@ -22,6 +22,7 @@ TEST(PaperJson, DescribesThePaperAndEachFaceOnTheSheetAsUsed)
     EXPECT_EQ(json[QStringLiteral("kind")].toString(), QStringLiteral("free"));
     EXPECT_FALSE(json[QStringLiteral("readOnly")].toBool());
     EXPECT_TRUE(json[QStringLiteral("directPrint")].toBool());
+    EXPECT_EQ(json[QStringLiteral("landscape")], QJsonValue(true));
     EXPECT_EQ(json[QStringLiteral("width")].toInt(), 2970);
     EXPECT_EQ(json[QStringLiteral("height")].toInt(), 2100);
 
@@ -40,5 +41,7 @@ TEST(PaperJson, DescribesThePaperAndEachFaceOnTheSheetAsUsed)
     EXPECT_EQ(card[QStringLiteral("purpose")].toString(), QStringLiteral("CDCover"));
     EXPECT_FALSE(card.contains(QStringLiteral("hole")));
 
-    EXPECT_EQ(PaperJson(*MatrixPaper(100, 100), {}, false)[QStringLiteral("kind")].toString(), QStringLiteral("matrix"));
+    const QJsonObject matrix = PaperJson(*MatrixPaper(100, 100), {}, false);
+    EXPECT_EQ(matrix[QStringLiteral("kind")].toString(), QStringLiteral("matrix"));
+    EXPECT_EQ(matrix[QStringLiteral("landscape")], QJsonValue(false));
 }

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -100,6 +102,24 @@ TEST_F(DocumentCommands, NamedPaperAndUnknownPaper)
     EXPECT_FALSE(QFileInfo::exists(Path("none.cld")));
 }
 
+TEST_F(DocumentCommands, InfoGivesEachSheetsOrientation)
+{
+    // New documents take their orientation from the user's settings.
+    QSettings settings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                           QStringLiteral("/Lumarest/Lumarest.ini"),
+                       QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Software/Brevantix/Lumarest/1.0/Settings/DefaultLandScape"), true);
+    settings.sync();
+    const QString path = Path("landscape.cld");
+    ASSERT_EQ(Lumarest({QStringLiteral("new"), QStringLiteral("-o"), path}), 0);
+    const QJsonObject paper = Info(path)[QStringLiteral("sheets")].toArray()[0].toObject()[QStringLiteral("paper")].toObject();
+    const QJsonObject portrait = FirstPaper();
+    EXPECT_EQ(portrait[QStringLiteral("landscape")], QJsonValue(false));
+    EXPECT_EQ(paper[QStringLiteral("landscape")], QJsonValue(true));
+    EXPECT_EQ(paper[QStringLiteral("width")], portrait[QStringLiteral("height")]);
+    EXPECT_EQ(paper[QStringLiteral("height")], portrait[QStringLiteral("width")]);
+}
+
 TEST_F(DocumentCommands, DocumentWrittenByAnotherWriterReadsTheSame)
 {
     const QString path = Path("ours.cld");
@@ -158,6 +178,6 @@ TEST_F(DocumentCommands, FilesThatAreNoDocumentsAreRefused)
     testsupport::WriteFileBytes(text, "plain text");
     QByteArray errors;
     EXPECT_EQ(Lumarest({QStringLiteral("info"), text}, nullptr, &errors), 1);
-    EXPECT_TRUE(QString::fromUtf8(errors).contains(QStringLiteral("指定されたファイルは「note.cld」のデータではありません")));
+    EXPECT_TRUE(QString::fromUtf8(errors).contains(QStringLiteral("指定されたファイルは「Lumarest」のデータではありません")));
     EXPECT_EQ(Lumarest({QStringLiteral("info")}, nullptr, &errors), 2);
 }

@@ -31,11 +31,12 @@ protected:
     }
     void TearDown() override { SetMessageBoxHandler(previous_); }
 
-    // A point of the sheet view inside the given face.
+    // A point of the sheet view inside the given face, probed on a coarse grid (each probe
+    // builds the face's region).
     static QPoint PointInFace(const TSheetView& view, int face)
     {
-        for (int y = 0; y < view.height(); y += 3)
-            for (int x = 0; x < view.width(); x += 3)
+        for (int y = 0; y < view.height(); y += 12)
+            for (int x = 0; x < view.width(); x += 12)
                 if (view.FaceAt({x, y}) == face)
                     return {x, y};
         return {-1, -1};
@@ -78,8 +79,32 @@ TEST_F(MainWindow, NewSaveReopenAndChooseAFace)
 
     testsupport::WriteFileBytes(dir_.filePath(QStringLiteral("bad.cld")), "not a document");
     EXPECT_FALSE(window.OpenDocumentFile(dir_.filePath(QStringLiteral("bad.cld"))));
-    EXPECT_EQ(messages_, QStringList{QStringLiteral("指定されたファイルは「bad.cld」のデータではありません")});
+    EXPECT_EQ(messages_, QStringList{QStringLiteral("指定されたファイルは「Lumarest」のデータではありません")});
     EXPECT_EQ(window.FileName(), path);
+}
+
+TEST_F(MainWindow, MissingFileAtStartIsReportedAndANewDocumentStarts)
+{
+    TfrmMain window(data_);
+    const QString missing = dir_.filePath(QStringLiteral("ない.cld"));
+    window.StartFirstDocument(missing);
+    EXPECT_EQ(messages_, QStringList{QStringLiteral("ファイル「%1」が見つかりません").arg(missing)});
+    ASSERT_NE(window.Document(), nullptr);
+    EXPECT_TRUE(window.FileName().isEmpty());
+}
+
+TEST_F(MainWindow, SaveFailureGivesItsCauseOnASecondLine)
+{
+    TfrmMain window(data_);
+    ASSERT_TRUE(window.NewDocument());
+    const QString path = dir_.filePath(QStringLiteral("no folder/doc.cld"));
+    EXPECT_FALSE(window.SaveDocumentAs(path));
+    ASSERT_EQ(messages_.size(), 1);
+    const QStringList lines = messages_[0].split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 2) << messages_[0].toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("データの保存に失敗しました"));
+    EXPECT_FALSE(lines[1].isEmpty());
+    EXPECT_TRUE(window.FileName().isEmpty());
 }
 
 TEST_F(MainWindow, ModifiedDocumentQuestionOnClose)

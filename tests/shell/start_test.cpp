@@ -52,22 +52,23 @@ TEST(Start, SecondInstanceHandsItsFileToTheFirstAndStops)
     const QDir runtime(home.filePath(QStringLiteral("runtime")));
     ASSERT_TRUE(WaitFor([&] { return !runtime.entryList({QStringLiteral("*.socket")}, QDir::System).isEmpty(); }, 30000));
 
-    const QString handed = home.filePath(QStringLiteral("手渡し.cld"));
-    testsupport::WriteFileBytes(handed, "not a label document");
+    // Named relative to the second instance's folder, which the first does not share.
+    testsupport::WriteFileBytes(home.filePath(QStringLiteral("手渡し.cld")), "not a label document");
     QProcess second;
     second.setProcessEnvironment(environment);
-    second.start(QStringLiteral(LUMAREST_PROGRAM), {handed});
+    second.setWorkingDirectory(home.path());
+    second.start(QStringLiteral(LUMAREST_PROGRAM), {QStringLiteral("手渡し.cld")});
     ASSERT_TRUE(second.waitForFinished(30000));
     EXPECT_EQ(second.exitCode(), 1);
     EXPECT_TRUE(QString::fromUtf8(second.readAllStandardError()).contains(QStringLiteral("Lumarestは、すでに実行中です")));
 
-    // The first instance tried to open the file it was handed.
+    // The first instance tried to open the file it was handed (and found it).
     QByteArray firstErrors;
     EXPECT_TRUE(WaitFor(
         [&] {
             firstErrors += first.readAllStandardError();
             first.waitForReadyRead(50);
-            return QString::fromUtf8(firstErrors).contains(QStringLiteral("指定されたファイルは「手渡し.cld」のデータではありません"));
+            return QString::fromUtf8(firstErrors).contains(QStringLiteral("指定されたファイルは「Lumarest」のデータではありません"));
         },
         30000))
         << firstErrors.toStdString();

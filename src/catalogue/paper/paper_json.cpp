@@ -41,6 +41,7 @@ QJsonObject PaperJson(const TPaperInfo& paper, const QString& maker, bool direct
                                                                                : QStringLiteral("free")},
         {QStringLiteral("readOnly"), paper.ReadOnly()},
         {QStringLiteral("directPrint"), directPrint},
+        {QStringLiteral("landscape"), paper.Landscape()},
         {QStringLiteral("width"), paper.Width()},
         {QStringLiteral("height"), paper.Height()},
         {QStringLiteral("faces"), faces},

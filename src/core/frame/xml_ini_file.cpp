@@ -32,6 +32,53 @@ QByteArray EncodeDocument(const QString& text)
     return out;
 }
 
+// Whether every character of the text is one an XML document can hold at all (tab, line
+// breaks and the printable ranges; no other control characters, no lone surrogates).
+bool XMLCanHold(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode()))
+            ++i;
+        else if ((c < 0x20 && c != 0x09 && c != 0x0A && c != 0x0D) || QChar::isSurrogate(c) || c >= 0xFFFE)
+            return false;
+    }
+    return true;
+}
+
+// Checks the document before it is written in Shift-JIS. Character references stand for
+// characters only in text and attribute values: a CDATA section that holds characters
+// without a Shift-JIS form becomes a text node, which readers see as the same text. Names,
+// comments and processing instructions with such characters, and characters no XML
+// document can hold, cannot be written: saving them fails rather than writing a document
+// that no longer reads back as it was.
+void PrepareForShiftJIS(QDomNode node)
+{
+    const auto refuse = [](const QString& text, bool referencesAllowed) {
+        if (!XMLCanHold(text) || (!referencesAllowed && !FitsShiftJIS(text)))
+            throw EAppError(QStringLiteral("XML の保存に失敗しました: 「%1」は Shift-JIS の XML で表せません").arg(text));
+    };
+    for (QDomNode child = node.firstChild(); !child.isNull();) {
+        QDomNode next = child.nextSibling();
+        if (child.isCDATASection() || child.isText()) {
+            refuse(child.nodeValue(), true);
+            if (child.isCDATASection() && !FitsShiftJIS(child.nodeValue()))
+                node.replaceChild(node.ownerDocument().createTextNode(child.nodeValue()), child);
+        } else if (child.isElement()) {
+            refuse(child.nodeName(), false);
+            const QDomNamedNodeMap attributes = child.attributes();
+            for (int i = 0; i < attributes.count(); ++i) {
+                refuse(attributes.item(i).nodeName(), false);
+                refuse(attributes.item(i).nodeValue(), true);
+            }
+            PrepareForShiftJIS(child);
+        } else if (child.isComment() || child.isProcessingInstruction()) {
+            refuse(child.nodeName() + child.nodeValue(), false);
+        }
+        child = next;
+    }
+}
+
 QString DecodeDocument(const QByteArray& bytes)
 {
     static const QRegularExpression declaration(QStringLiteral("^<\\?xml[^>]*encoding\\s*=\\s*[\"']([^\"']+)[\"']"));
@@ -239,7 +286,13 @@ QByteArray TXMLIniFile::ToBytes() const
         copy.replaceChild(declaration, first);
     else
         copy.insertBefore(declaration, first);
-    return EncodeDocument(copy.toString(1));
+    PrepareForShiftJIS(copy);
+    const QByteArray bytes = EncodeDocument(copy.toString(1));
+    // The parser accepts a few forms (processing instructions, mostly) that it does not
+    // read back once written: such a document is refused rather than saved unreadable.
+    if (!QDomDocument().setContent(DecodeDocument(bytes)))
+        throw EAppError(QStringLiteral("XML の保存に失敗しました"));
+    return bytes;
 }
 
 void TXMLIniFile::Save(const QString& fileName)

@@ -60,7 +60,9 @@ public:
     void Load(const QString& fileName);
     // Writes the document (to the file it was loaded from when none is given), atomically.
     void Save(const QString& fileName = {});
-    // The document as it is saved, in Shift-JIS bytes.
+    // The document as it is saved, in Shift-JIS bytes. Raises an error when a name, a
+    // comment or a processing instruction holds a character without a Shift-JIS form, or
+    // any text a character that no XML document can hold.
     QByteArray ToBytes() const;
     void LoadFromBytes(const QByteArray& bytes);
 

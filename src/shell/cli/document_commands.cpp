@@ -2,11 +2,10 @@
 
 #include "shell/cli/cli_command.h"
 #include "core/error.h"
+#include "core/frame/macro_string.h"
 #include "core/messages.h"
 #include "document/label_data.h"
 #include "shell/data_module.h"
-
-#include <QFileInfo>
 
 std::unique_ptr<TdataMain> OpenCliData()
 {
@@ -22,7 +21,8 @@ std::unique_ptr<TLabelData> OpenCliDocument(const QString& path)
     try {
         document->LoadFromFile(path);
     } catch (const std::exception& error) {
-        CliError(FormatText(QStringLiteral("指定されたファイルは「%s」のデータではありません"), {QFileInfo(path).fileName()}) +
+        // The message names the application whose data the file is not; the cause follows.
+        CliError(FormatText(QStringLiteral("指定されたファイルは「%s」のデータではありません"), {Expand(QStringLiteral("$(AppName)"))}) +
                  QStringLiteral(" (") + ErrorText(error) + QLatin1Char(')'));
         return nullptr;
     }

@@ -14,7 +14,8 @@ namespace {
 int Run(const QStringList& arguments);
 
 const TCliRegistration registration{
-    {"export", "FILE.cld -o OUT.png|OUT.pdf [--sheet N] [--face M] [--dpi D]", &Run}};
+    {"export", "FILE.cld -o OUT.png|OUT.pdf [--sheet N] [--face M] [--dpi D]",
+     "シート全体または面を PNG か PDF に書き出します (シートと面は 0 から数えます)", &Run}};
 
 int Run(const QStringList& arguments)
 {

@@ -21,7 +21,8 @@ namespace {
 
 int Run(const QStringList& arguments);
 
-const TCliRegistration registration{{"info", "[--json] FILE.cld", &Run}};
+const TCliRegistration registration{
+    {"info", "[--json] FILE.cld", "文書の名前、日付、シートと用紙、面ごとのオブジェクトを表示します", &Run}};
 
 // A date, or null for a date the document never had.
 QJsonValue DateValue(const QDateTime& time)

@@ -14,7 +14,8 @@ namespace {
 
 int Run(const QStringList& arguments);
 
-const TCliRegistration registration{{"new", "-o FILE.cld [--paper NAME]", &Run}};
+const TCliRegistration registration{
+    {"new", "-o FILE.cld [--paper NAME]", "既定の用紙 (または指定の用紙) で新しい文書を作って保存します", &Run}};
 
 int Run(const QStringList& arguments)
 {

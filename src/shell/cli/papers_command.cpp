@@ -17,7 +17,7 @@ namespace {
 
 int Run(const QStringList& arguments);
 
-const TCliRegistration registration{{"papers", "[--json]", &Run}};
+const TCliRegistration registration{{"papers", "[--json]", "用紙カタログの用紙を一覧します", &Run}};
 
 const QString kCatalogueFile = QStringLiteral("Lumarest.ppr");
 

@@ -24,7 +24,7 @@ const TCliRegistration registration{
     {"qr",
      "[--level L|M|Q|H] [--version N] [--mask N] [--mode 0|A|8] [--margin N] (TEXT | --file FILE) [-o OUT.png] "
      "[--scale PIXELS] [--matrix]",
-     &Run}};
+     "テキスト (Shift-JIS) またはファイルの内容を QR コードにし、設定を表示して PNG に書き出します", &Run}};
 
 struct TOptions {
     TQRCode Code;

@@ -10,6 +10,7 @@
 #include "editing/commands/standard_commands.h"
 #include "editing/site/edit_context.h"
 #include "editing/ui/draw_site.h"
+#include "shell/command_line.h"
 #include "shell/data_module.h"
 #include "shell/ui/sheet_view.h"
 #include "shell/ui/window_placement.h"
@@ -195,7 +196,7 @@ void TfrmMain::StoreFace()
 
 void TfrmMain::StartFirstDocument(const QString& path)
 {
-    if (!path.isEmpty() && QFileInfo(path).isFile() && OpenDocumentFile(path))
+    if (!path.isEmpty() && OpenDocumentFile(path))
         return;
     NewDocument();
 }
@@ -208,12 +209,18 @@ bool TfrmMain::OpenDocumentFile(const QString& path)
         return false;
     auto document = std::make_unique<TLabelData>();
     THistoryList files(QStringLiteral("$(OpenFileHistory)"));
+    if (const std::optional<QString> missing = MissingFileMessage(path)) {
+        files.Remove(path);
+        ShowMessageBox(*missing);
+        return false;
+    }
     try {
         TWaitCursor wait;
         document->LoadFromFile(path);
     } catch (const std::exception&) {
         files.Remove(path);
-        ShowMessageBox(FormatText(kNotOurData, {QFileInfo(path).fileName()}));
+        // The message names the application whose data the file is not.
+        ShowMessageBox(FormatText(kNotOurData, {Expand(QStringLiteral("$(AppName)"))}));
         return false;
     }
     files.Add(QFileInfo(path).absoluteFilePath());
@@ -257,8 +264,8 @@ bool TfrmMain::SaveDocumentAs(const QString& path)
         StoreFace();
         document_->SetLastSave(QDateTime::currentDateTime());
         document_->SaveToFile(path);
-    } catch (const std::exception&) {
-        ShowMessageBox(kSaveFailed);
+    } catch (const std::exception& error) {
+        ShowMessageBox(kSaveFailed + QStringLiteral("\r\n") + ErrorText(error));
         return false;
     }
     fileName_ = QFileInfo(path).absoluteFilePath();

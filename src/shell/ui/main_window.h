@@ -24,11 +24,12 @@ public:
     TDrawSite* DrawSite() const { return drawSite_; }
     TEditContext& EditContext() const { return *editContext_; }
 
-    // The first idle moment after start: the named document if it opens, else a new
-    // document with the default paper.
+    // The first idle moment after start: the named document if it opens (a missing file
+    // or one that does not open is reported), else a new document with the default paper.
     void StartFirstDocument(const QString& path);
-    // Opens a label document (from the menu, the command line or a later instance). A file
-    // that is not a label document is reported and the open document stays.
+    // Opens a label document (from the menu, the command line or a later instance). A
+    // missing file or one that is not a label document is reported and the open document
+    // stays.
     bool OpenDocumentFile(const QString& path);
     // A new document with the default paper, after the save question.
     bool NewDocument();

@@ -2,6 +2,7 @@
 
 #include "core/frame/macro_string.h"
 #include "core/messages.h"
+#include "shell/command_line.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -78,7 +79,7 @@ TMsgResult ShowDialog(const QString& text, TMsgButtons buttons, TMsgResult defau
 
 void InstallMessageBoxes()
 {
-    if (!qEnvironmentVariableIsEmpty("LUMAREST_NONINTERACTIVE"))
+    if (IsNonInteractive())
         SetMessageBoxHandler(&ShowOnStandardError);
     else
         SetMessageBoxHandler(&ShowDialog);

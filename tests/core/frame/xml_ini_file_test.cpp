@@ -73,3 +73,27 @@ TEST(XMLIniFile, MalformedDocumentIsRefused)
     EXPECT_THROW(file.LoadFromBytes("<root><open></root>"), EAppError);
     EXPECT_EQ(file.Root().Name(), QStringLiteral("root"));
 }
+
+TEST(XMLIniFile, SavedDocumentsReadBackOrTheSaveIsRefused)
+{
+    // Text without a Shift-JIS form travels as character references, in a CDATA section too.
+    TXMLIniFile file;
+    file.LoadFromBytes(QStringLiteral("<root v=\"\U0001F600\"><s><![CDATA[a\U0001F600<b>]]></s></root>").toUtf8());
+    TXMLIniFile reloaded;
+    reloaded.LoadFromBytes(file.ToBytes());
+    EXPECT_EQ(reloaded.Root().ReadString(QStringLiteral("v")), QStringLiteral("\U0001F600"));
+    EXPECT_EQ(reloaded.Root().Element().firstChildElement().text(), QStringLiteral("a\U0001F600<b>"));
+
+    // Names and comments cannot hold character references, and a processing instruction the
+    // parser let through would not read back: saving them fails.
+    for (const char* document : {"<root a\xC3\xBC=\"1\"/>", "<root><x\xC3\xBC/></root>",
+                                 "<root><!-- \xF0\x9F\x98\x80 --></root>", "<root><?pi$data?></root>"}) {
+        TXMLIniFile named;
+        named.LoadFromBytes(document);
+        EXPECT_THROW(named.ToBytes(), EAppError) << document;
+    }
+    // Nor can a value hold a control character: the file would no longer read.
+    TXMLIniFile control;
+    control.Root().WriteString(QStringLiteral("v"), QStringLiteral("a\x01"));
+    EXPECT_THROW(control.ToBytes(), EAppError);
+}
