@@ -64,7 +64,11 @@ function(lumarest_room_tests room)
     target_link_libraries(test_${room} PRIVATE ${room} ${ARG_DEPENDS})
   endif()
   if(ui_sources)
-    lumarest_test_program(test_${room}_ui lumarest_test_main_widgets "${ARG_QTEST}" ${ui_sources} "${fixtures_source}")
+    # The room's test helpers (its sources that hold no tests) serve the ui program too.
+    set(helpers ${sources})
+    list(FILTER helpers EXCLUDE REGEX "_test\\.cpp$")
+    lumarest_test_program(test_${room}_ui lumarest_test_main_widgets "${ARG_QTEST}" ${ui_sources} ${helpers}
+                          "${fixtures_source}")
     target_link_libraries(test_${room}_ui PRIVATE ${room}_ui ${ARG_DEPENDS})
   endif()
 endfunction()

@@ -11,8 +11,8 @@
 #include <numbers>
 
 LR_DEFINE_CLASS(TSimpleText, TPersistent, LR_CREATABLE(TSimpleText),
-    prop::Object("Text", &Self::Text),
-    prop::Object("Font", &Self::Font),
+    prop::Object("Text", &Self::Text, &Self::Text),
+    prop::Object("Font", &Self::Font, &Self::Font),
     prop::Integer("Align", &Self::Align, &Self::SetAlign),
     prop::Boolean("Vertical", &Self::Vertical, &Self::SetVertical),
     prop::Integer("CharSpacing", &Self::CharSpacing, &Self::SetCharSpacing),

@@ -36,8 +36,10 @@ public:
     ~TSimpleText() override;
 
     // The lines as entered; editing them drops the layouts and the converted lines.
-    TStringList* Text() const { return text_.get(); }
-    TPointBasedFont* Font() const { return font_.get(); }
+    TStringList* Text() { return text_.get(); }
+    const TStringList* Text() const { return text_.get(); }
+    TPointBasedFont* Font() { return font_.get(); }
+    const TPointBasedFont* Font() const { return font_.get(); }
     // taLeft, taCenter, taRight, taEven; other stored values are laid out as taLeft.
     int Align() const { return align_; }
     void SetAlign(int align);

@@ -20,7 +20,7 @@ LR_DEFINE_CLASS(TTestArcPoints, TPersistent, LR_ABSTRACT,
     prop::Integer("BulgeX", &Self::BulgeX, &Self::SetBulgeX),
     prop::Integer("BulgeY", &Self::BulgeY, &Self::SetBulgeY))
 LR_DEFINE_CLASS(TTestText, TTestRect, LR_CREATABLE(TTestText),
-    prop::Object("Arc", &Self::Arc),
+    prop::Object("Arc", &Self::Arc, &Self::Arc),
     prop::Boolean("Vertical", &Self::Vertical, &Self::SetVertical).Default(false),
     prop::Boolean("AutoSize", &Self::AutoSize, &Self::SetAutoSize).Default(true))
 LR_DEFINE_CLASS(TTestLine, TLabelObject, LR_CREATABLE(TTestLine),
@@ -28,7 +28,7 @@ LR_DEFINE_CLASS(TTestLine, TLabelObject, LR_CREATABLE(TTestLine),
     prop::Integer("Y1", &Self::Y1, &Self::SetY1),
     prop::Integer("X2", &Self::X2, &Self::SetX2),
     prop::Integer("Y2", &Self::Y2, &Self::SetY2))
-LR_DEFINE_CLASS(TTestArc, TLabelObject, LR_CREATABLE(TTestArc), prop::Object("Arc", &Self::Arc))
+LR_DEFINE_CLASS(TTestArc, TLabelObject, LR_CREATABLE(TTestArc), prop::Object("Arc", &Self::Arc, &Self::Arc))
 
 void RegisterTestObjects()
 {

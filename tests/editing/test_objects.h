@@ -99,7 +99,8 @@ public:
     bool AutoSize() const override { return autoSize_; }
     void SetAutoSize(bool autoSize) override;
     void AssignTo(TPersistent& target) const override;
-    TTestArcPoints* Arc() const { return arc_.get(); }
+    TTestArcPoints* Arc() { return arc_.get(); }
+    const TTestArcPoints* Arc() const { return arc_.get(); }
 
 private:
     bool vertical_ = false;
@@ -156,7 +157,8 @@ public:
     void PaintTo(TCanvas& canvas) override { TLabelObject::PaintTo(canvas); }
     void DrawOutline(TCanvas& canvas) override;
     void AssignTo(TPersistent& target) const override;
-    TTestArcPoints* Arc() const { return arc_.get(); }
+    TTestArcPoints* Arc() { return arc_.get(); }
+    const TTestArcPoints* Arc() const { return arc_.get(); }
 
     int editing = 0;
 };

@@ -16,13 +16,14 @@ class TTextHolder : public TComponent {
     LR_CLASS(TTextHolder, TComponent)
 public:
     TTextHolder() = default;
-    TSimpleText* Layout() const { return text_.get(); }
+    TSimpleText* Layout() { return text_.get(); }
+    const TSimpleText* Layout() const { return text_.get(); }
 
 private:
     std::unique_ptr<TSimpleText> text_ = std::make_unique<TSimpleText>();
 };
 
-LR_DEFINE_CLASS(TTextHolder, TComponent, LR_CREATABLE(TTextHolder), prop::Object("Layout", &Self::Layout))
+LR_DEFINE_CLASS(TTextHolder, TComponent, LR_CREATABLE(TTextHolder), prop::Object("Layout", &Self::Layout, &Self::Layout))
 
 QByteArray Short(const QByteArray& text)
 {

@@ -4,7 +4,7 @@ LR_DEFINE_CLASS(TAlbumInfo, TComponent, LR_CREATABLE(TAlbumInfo),
     prop::String("Title", &Self::Title, &Self::SetTitle),
     prop::String("Artist", &Self::Artist, &Self::SetArtist),
     prop::Integer("TrackCount", &Self::TrackCount, &Self::SetTrackCount),
-    prop::Object("Tracks", &Self::Tracks, TPropKind::Collection))
+    prop::Object("Tracks", &Self::Tracks, &Self::Tracks, TPropKind::Collection))
 
 TAlbumInfo::TAlbumInfo() : tracks_(std::make_unique<TTracks>(this))
 {

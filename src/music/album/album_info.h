@@ -16,7 +16,8 @@ public:
     void SetTitle(const QString& title) { title_ = title; }
     QString Artist() const { return artist_; }
     void SetArtist(const QString& artist) { artist_ = artist; }
-    TTracks* Tracks() const { return tracks_.get(); }
+    TTracks* Tracks() { return tracks_.get(); }
+    const TTracks* Tracks() const { return tracks_.get(); }
     int TrackCount() const { return tracks_->Count(); }
     // The count is streamed for readers that want it before the tracks; the tracks
     // themselves decide it, so a stored value is taken as information only.

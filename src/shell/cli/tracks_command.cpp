@@ -17,7 +17,9 @@ namespace {
 
 int Run(const QStringList& arguments);
 
-const TCliRegistration registration{{"tracks", "(FOLDER|PLAYLIST) [--json] [--plain-names]", &Run}};
+const TCliRegistration registration{
+    {"tracks", "(FOLDER|PLAYLIST) [--json] [--plain-names]",
+     "フォルダーの音楽ファイルまたはプレイリストから読み込む曲を表示します", &Run}};
 
 int Usage()
 {

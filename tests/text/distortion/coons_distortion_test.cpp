@@ -17,7 +17,8 @@ namespace {
 class TDistortionHolder : public TComponent {
     LR_CLASS(TDistortionHolder, TComponent)
 public:
-    TCoonsDistortion* Distortion() const { return distortion_.get(); }
+    TCoonsDistortion* Distortion() { return distortion_.get(); }
+    const TCoonsDistortion* Distortion() const { return distortion_.get(); }
 
 private:
     std::unique_ptr<TCoonsDistortion> distortion_ = std::make_unique<TCoonsDistortion>();
@@ -26,7 +27,7 @@ private:
 } // namespace
 
 LR_DEFINE_CLASS(TDistortionHolder, TComponent, LR_CREATABLE(TDistortionHolder),
-    prop::Object("CoonsDistortion", &Self::Distortion))
+    prop::Object("CoonsDistortion", &Self::Distortion, &Self::Distortion))
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The album window and its dialogs on the offscreen platform: the grid and its spare rows,
 // editing, paging that writes only changed albums, imports, the display-items preview, the
 // replacement dialog, the search dialog and the CSV dialogs.
-#include "audio_fixtures.h"
+#include "../audio_fixtures.h"
 
 #include "core/messages.h"
 #include "music/album/albums.h"

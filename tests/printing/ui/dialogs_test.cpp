@@ -1,14 +1,14 @@
 // The printer settings, properties and size adjustment dialogs on the offscreen platform,
 // with the fake printer service and with the private CUPS scheduler.
-#include "fake_printer_service.h"
+#include "../fake_printer_service.h"
 #include "platform/printers/cups_printer_service.h"
 #include "printing/config/application_printer.h"
 #include "printing/config/printer_configuration.h"
 #include "printing/ui/printer_properties_dialog.h"
 #include "printing/ui/printer_setting_dialog.h"
 #include "printing/ui/size_adjust_dialog.h"
-#include "private_cups.h"
-#include "shipped_catalogue.h"
+#include "../private_cups.h"
+#include "../shipped_catalogue.h"
 #include "support/settings_macros.h"
 
 #include <QComboBox>
