@@ -29,8 +29,8 @@ void WriteObjectList(const std::vector<TDrawObject*>& objects, QIODevice& device
 std::vector<std::unique_ptr<TDrawObject>> ReadObjectList(QIODevice& device)
 {
     std::vector<std::unique_ptr<TDrawObject>> objects;
-    TReader header(device);
-    const std::uint64_t count = header.ReadLittleEndian(4);
+    // The count's reader gives the device back, just after the count, when it ends.
+    const std::uint64_t count = TReader(device).ReadLittleEndian(4);
     if (count > static_cast<std::uint64_t>(device.bytesAvailable() / kMinComponentBytes))
         TReader::FailReadError();
     for (std::uint64_t index = 0; index < count; ++index) {
