@@ -1,7 +1,6 @@
 #include "music/replace/input_replace.h"
 
 #include "music/album/album_info.h"
-#include "music/replace/half_width.h"
 #include "text/kana_conversions.h"
 
 QString ReplaceKey(const QString& text)
@@ -62,7 +61,7 @@ void TInputReplace::ToFullWidth()
 
 void TInputReplace::ToHalfWidth()
 {
-    Convert(::ToHalfWidth);
+    Convert([](const QString& line) { return ZenToHanConvert(line); });
 }
 
 void TInputReplace::ToUpper()
