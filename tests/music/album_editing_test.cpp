@@ -1,4 +1,5 @@
 // Album to text, the keyword search and the editing rules of the album window.
+#include "album_fixtures.h"
 #include "music/album/album_editor.h"
 #include "music/album/album_text.h"
 #include "music/music_classes.h"
@@ -6,21 +7,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-std::unique_ptr<TAlbumInfo> MakeAlbum(const QString& title, const QString& artist, const std::vector<QStringList>& tracks)
-{
-    auto album = std::make_unique<TAlbumInfo>();
-    album->SetTitle(title);
-    album->SetArtist(artist);
-    for (const QStringList& fields : tracks) {
-        TTrackInfo* track = album->Tracks()->AddTrack();
-        track->SetTitle(fields.value(0));
-        track->SetTime(fields.value(1));
-        track->SetArtist(fields.value(2));
-        track->SetAlbum(fields.value(3));
-    }
-    return album;
-}
 
 class AlbumEditorTest : public ::testing::Test {
 protected:

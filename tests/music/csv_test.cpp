@@ -1,4 +1,5 @@
 // Album CSV export and import, and the general CSV table.
+#include "album_fixtures.h"
 #include "music/album/albums.h"
 #include "music/csv/album_csv_file.h"
 #include "music/csv/csv_data.h"
@@ -12,21 +13,6 @@
 namespace {
 
 constexpr TAlbumCsvMapping kAllColumns{0, 1, 2, 3, 4};
-
-std::unique_ptr<TAlbumInfo> Album(const QString& title, const QString& artist, const std::vector<QStringList>& tracks)
-{
-    auto album = std::make_unique<TAlbumInfo>();
-    album->SetTitle(title);
-    album->SetArtist(artist);
-    for (const QStringList& fields : tracks) {
-        TTrackInfo* track = album->Tracks()->AddTrack();
-        track->SetTitle(fields.value(0));
-        track->SetTime(fields.value(1));
-        track->SetArtist(fields.value(2));
-        track->SetAlbum(fields.value(3));
-    }
-    return album;
-}
 
 std::vector<std::unique_ptr<TAlbumInfo>> Import(const QString& text, const TAlbumCsvMapping& mapping, bool* ok = nullptr)
 {
@@ -53,7 +39,7 @@ protected:
 
 TEST(AlbumCsv, ExportRowsOfOneAlbum)
 {
-    const auto album = Album(QStringLiteral("A"), QStringLiteral("B"), {{"T", "3:25", "B", "A"}});
+    const auto album = MakeAlbum(QStringLiteral("A"), QStringLiteral("B"), {{"T", "3:25", "B", "A"}});
     EXPECT_EQ(AlbumCsvRows(*album, {}), (QStringList{",タイトル,時間,アーティスト,アルバム", "アルバム,A,,B,", "1,T,3:25,B,A"}));
     TAlbumCsvExportOptions options;
     options.Order = {cfTitle, cfNumber, cfArtist, cfTime, cfAlbum};
@@ -67,8 +53,8 @@ TEST(AlbumCsv, ImportEdgeCases)
     // The header row is no album row: it becomes a track of an album without title.
     auto albums = Import(QStringLiteral(",タイトル,時間,アーティスト,アルバム\r\nアルバム,A,,B,\r\n1,T,3:25,B,A\r\n"), kAllColumns);
     ASSERT_EQ(albums.size(), 2u);
-    EXPECT_TRUE(albums[0]->SameAs(*Album({}, {}, {{"タイトル", "時間", "アーティスト", "アルバム"}})));
-    EXPECT_TRUE(albums[1]->SameAs(*Album("A", "B", {{"T", "3:25", "B", "A"}})));
+    EXPECT_TRUE(albums[0]->SameAs(*MakeAlbum({}, {}, {{"タイトル", "時間", "アーティスト", "アルバム"}})));
+    EXPECT_TRUE(albums[1]->SameAs(*MakeAlbum("A", "B", {{"T", "3:25", "B", "A"}})));
 
     albums = Import(QStringLiteral("アルバム,A,,B,\nアルバム,C,,D,\n1,t,,,\n"), kAllColumns);
     ASSERT_EQ(albums.size(), 2u);
@@ -102,10 +88,10 @@ TEST(AlbumCsv, SplittingKeepsQuotesUntilTheyAreRemoved)
 
 TEST_F(AlbumCsvTest, QuotesCommasAndLineBreaksRoundTrip)
 {
-    albums_.Write(*Album(QStringLiteral("Best, Vol. 1"), QStringLiteral("The \"Band\""),
+    albums_.Write(*MakeAlbum(QStringLiteral("Best, Vol. 1"), QStringLiteral("The \"Band\""),
                          {{"Line\r\nbreak", "3:25", "Comma, Artist", "\"Quoted\""}, {"普通の曲", "4:00", "歌手", "盤"}}),
                   0);
-    albums_.Write(*Album(QStringLiteral("Second"), QStringLiteral("X"), {{"Lone \" quote", "", "", "a\nb"}}), -1);
+    albums_.Write(*MakeAlbum(QStringLiteral("Second"), QStringLiteral("X"), {{"Lone \" quote", "", "", "a\nb"}}), -1);
     TAlbumCsvExportOptions options;
     options.AllAlbums = true;
     options.HeaderRow = false;
@@ -125,7 +111,7 @@ TEST_F(AlbumCsvTest, QuotesCommasAndLineBreaksRoundTrip)
 
 TEST_F(AlbumCsvTest, ExportFailuresAndUtf8Choice)
 {
-    albums_.Write(*Album(QStringLiteral("한국어"), {}, {}), 0);
+    albums_.Write(*MakeAlbum(QStringLiteral("한국어"), {}, {}), 0);
     const QString file = dir_.filePath(QStringLiteral("k.csv"));
     EXPECT_EQ(ExportAlbumsCsv(albums_, 0, {}, file), TCsvExportResult::WriteFailed);
     TAlbumCsvExportOptions utf8;
