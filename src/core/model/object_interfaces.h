@@ -3,6 +3,8 @@
 // dynamic_cast.
 #include "core/canvas/rect.h"
 
+#include <QString>
+
 class TCanvas;
 
 // Objects painted through the blended path with an opacity (text, image, rectangle, line
@@ -122,4 +124,16 @@ public:
 
 protected:
     ~IDOVertText() = default;
+};
+
+// Objects whose content the wizard asks the user to fill in.
+class IWizardInput {
+public:
+    virtual bool WizInputEnable() const = 0;
+    virtual void SetWizInputEnable(bool enable) = 0;
+    virtual QString WizInputCaption() const = 0;
+    virtual void SetWizInputCaption(const QString& caption) = 0;
+
+protected:
+    ~IWizardInput() = default;
 };
