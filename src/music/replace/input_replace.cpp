@@ -93,9 +93,14 @@ void ApplyReplaceLines(const QStringList& lines, TAlbumInfo& album)
     for (int i = 0; i + 2 < lines.size() && i < album.TrackCount(); ++i) {
         TTrackInfo& track = *album.Tracks()->Track(i);
         const QStringList fields = lines[i + 2].split(QLatin1Char('\t'));
-        void (TTrackInfo::*setters[])(const QString&) = {&TTrackInfo::SetTitle, &TTrackInfo::SetTime, &TTrackInfo::SetArtist,
-                                                         &TTrackInfo::SetAlbum};
-        for (int f = 0; f < 4 && f < fields.size(); ++f)
-            (track.*setters[f])(fields[f]);
+        // A line with fewer fields leaves the remaining ones as they were.
+        if (fields.size() > 0)
+            track.SetTitle(fields[0]);
+        if (fields.size() > 1)
+            track.SetTime(fields[1]);
+        if (fields.size() > 2)
+            track.SetArtist(fields[2]);
+        if (fields.size() > 3)
+            track.SetAlbum(fields[3]);
     }
 }
