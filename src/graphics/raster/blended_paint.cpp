@@ -51,7 +51,12 @@ void DrawComposed(TCanvas& canvas, const QImage& colour, QPoint colourOrigin, co
     if (canvas.HasClip())
         painter.setClipRegion(canvas.ClipRegion(), Qt::IntersectClip);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.drawImage(box.topLeft(), composed);
+    // PDF output would otherwise store the image as JPEG, which blurs the composed pixels.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    // Inset by a quarter pixel on every side: renderers that take the pixels whose centres
+    // lie inside and renderers that round the edges outwards then both place the image one
+    // to one on its pixels, even after the page's points have rounded the position a little.
+    painter.drawImage(QRectF(box.left() + 0.25, box.top() + 0.25, box.width() - 0.5, box.height() - 0.5), composed);
     painter.restore();
 }
 
