@@ -16,12 +16,16 @@ namespace {
 
 const QString kChangeCaption = QStringLiteral("設定変更");
 
-// Writes a dialog's result into the object as one undoable change.
-void WriteBack(TDrawObject& object, const TDrawObject& result, TActionList& actions)
+// Runs a property dialog (which may first ask for the picture) and writes its result into
+// the object as one undoable change; a cancelled dialog changes nothing.
+template <class Dialog>
+void RunAndWriteBack(Dialog& dialog, TDrawObject& object, TActionList& actions)
 {
+    if (!dialog.Prepare() || dialog.exec() != QDialog::Accepted)
+        return;
     auto action = std::make_unique<TDOChangeAction>(object);
     action->SetCaption(kChangeCaption);
-    object.Assign(result);
+    object.Assign(dialog.Result());
     TDOChangeAction::Finish(std::move(action), actions, true);
 }
 
@@ -50,9 +54,7 @@ public:
         TfrmIllustProperty dialog(*image, LocateDataFile(QStringLiteral("Frame/Frame.dat")),
                                   options_.AdvancedMode && options_.AdvancedMode(), &ChoosePictureFile,
                                   QApplication::activeWindow());
-        if (!dialog.Prepare() || dialog.exec() != QDialog::Accepted)
-            return true;
-        WriteBack(object, dialog.Result(), actions_);
+        RunAndWriteBack(dialog, object, actions_);
         return true;
     }
 
@@ -72,9 +74,7 @@ public:
             return false;
         TfrmAlphaMaskProperty dialog(*mask, mask->Width() == 0 || mask->Height() == 0, &ChooseShade,
                                      QApplication::activeWindow());
-        if (!dialog.Prepare() || dialog.exec() != QDialog::Accepted)
-            return true;
-        WriteBack(object, dialog.Result(), actions_);
+        RunAndWriteBack(dialog, object, actions_);
         return true;
     }
 
