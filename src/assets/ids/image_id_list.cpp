@@ -3,8 +3,14 @@
 #include "core/error.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
+
+// A range definition lists at most this many entries.
+constexpr qint64 kMaxRangeEntries = 100000;
+// Numbers are padded to at most this width.
+constexpr int kMaxPadWidth = 32;
 
 // The key prefix of a range definition.
 const QString kRangePrefix = QStringLiteral("ShortStyleDefine");
@@ -18,11 +24,12 @@ int ParseInteger(const QString& text)
     return value;
 }
 
-// The decimal text of v with "0" put in front until it is at least width long.
-QString Pad(int value, int width)
+// The decimal text of v with "0" put in front until it is at least width long (at most
+// kMaxPadWidth).
+QString Pad(qint64 value, int width)
 {
     QString text = QString::number(value);
-    while (text.size() < width)
+    while (text.size() < std::min(width, kMaxPadWidth))
         text.prepend(QLatin1Char('0'));
     return text;
 }
@@ -77,9 +84,11 @@ void TIDHolder::AddRange(const QString& definition)
     const int idFirst = ParseInteger(fields.value(6));
     if (fields.size() > 8)
         keyFormat = QStringLiteral("%1,%2,%3").arg(keyFormat, fields.value(7), fields.value(8));
+    if (qint64(last) - first >= kMaxRangeEntries)
+        throw EAppError(QStringLiteral("識別子の範囲が大きすぎます: %1").arg(definition));
     for (qint64 n = first; n <= last; ++n) {
-        keys_.append(FormatOne(keyFormat, Pad(int(n), keyWidth)));
-        values_.append(FormatOne(idFormat, Pad(int(idFirst + (n - first)), idWidth)));
+        keys_.append(FormatOne(keyFormat, Pad(n, keyWidth)));
+        values_.append(FormatOne(idFormat, Pad(idFirst + (n - first), idWidth)));
     }
 }
 

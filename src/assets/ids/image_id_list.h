@@ -17,7 +17,7 @@
 class TIDHolder {
 public:
     // Loads the section; a range definition with a field that is no integer fails with the
-    // integer parser's error.
+    // integer parser's error, one of more than 100000 entries with its own.
     TIDHolder(const TIniFile& ini, const QString& section);
 
     const QString& Folder() const { return folder_; }

@@ -47,6 +47,8 @@ TEST(ImageIDList, EmptyRangeAddsNothingAndBadNumbersFail)
     EXPECT_TRUE(List(QStringLiteral("[F]\r\nShortStyleDefine=K%s,2,5,4,I%s,2,1\r\n"))->Holder(0)->Keys().isEmpty());
     auto bad = List(QStringLiteral("[F]\r\nShortStyleDefine=K%s,x,1,2,I%s,2,1\r\n"));
     EXPECT_THROW(bad->Holder(0), EAppError);
+    auto huge = List(QStringLiteral("[F]\r\nShortStyleDefine=K%s,2,1,2000000000,I%s,2,1\r\n"));
+    EXPECT_THROW(huge->Holder(0), EAppError);
 }
 
 // Both sides are upper-cased with the locale-aware rule: ASCII and full-width letters alike.
