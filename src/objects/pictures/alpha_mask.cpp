@@ -125,7 +125,11 @@ void TLOAlphaMask::PaintMask(TCanvas& mask)
 {
     if (Coverage().isNull())
         return;
+    // Coverage is stretched smoothly, so that soft edges stay soft at any size.
+    mask.Painter().save();
+    mask.Painter().setRenderHint(QPainter::SmoothPixmapTransform);
     DrawImageStretched(mask, GetBounds(), coverage_);
+    mask.Painter().restore();
 }
 
 const QImage& TLOAlphaMask::Coverage() const

@@ -184,7 +184,11 @@ void TLOImage::PaintMask(TCanvas& mask)
         return;
     if (coverage_.isNull())
         coverage_ = composite_.Coverage();
+    // Coverage is stretched smoothly, so that soft edges stay soft at any size.
+    mask.Painter().save();
+    mask.Painter().setRenderHint(QPainter::SmoothPixmapTransform);
     DrawImageStretched(mask, GetBounds(), coverage_);
+    mask.Painter().restore();
 }
 
 const TImageComposite& TLOImage::Composite() const
