@@ -10,9 +10,9 @@
 #include "editing/commands/standard_commands.h"
 #include "editing/site/edit_context.h"
 #include "editing/ui/draw_site.h"
-#include "objects/ui/picture_designers.h"
 #include "shell/command_line.h"
 #include "shell/data_module.h"
+#include "shell/object_designers.h"
 #include "shell/ui/sheet_view.h"
 #include "shell/ui/window_placement.h"
 
@@ -44,7 +44,7 @@ TfrmMain::TfrmMain(TdataMain& data, QWidget* parent)
     : QMainWindow(parent), data_(data), sheetView_(new TSheetView(this)), editContext_(std::make_unique<TEditContext>())
 {
     editContext_->Actions().SetRepeatAllowed(false);
-    RegisterPictureDesigners(editContext_->Designers(), editContext_->Actions());
+    RegisterObjectDesigners(*editContext_);
     drawSite_ = new TDrawSite(*editContext_);
     auto* scroll = new QScrollArea;
     scroll->setWidget(drawSite_);
