@@ -83,7 +83,7 @@ bool TDrawObject::NeedsBlendedPaint() const
 
 void TDrawObject::PaintContent(TCanvas& canvas)
 {
-    if (NeedsBlendedPaint() && canvas.ReadableImage() && blendedPainter) {
+    if (NeedsBlendedPaint() && blendedPainter) {
         const auto* blendable = dynamic_cast<const IBlendable*>(this);
         if (blendedPainter(*this, canvas, blendable ? blendable->BlendRatio() : 100))
             return;

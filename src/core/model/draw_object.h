@@ -72,8 +72,8 @@ public:
     // The object's own drawing, in logical units of the canvas.
     virtual void Paint(TCanvas& canvas);
     virtual bool NeedsBlendedPaint() const;
-    // Paints through the blended path when the object asks for it and the canvas's pixels
-    // can be read back, else through Paint.
+    // Paints through the blended path when the object asks for it (on canvases whose pixels
+    // cannot be read back the path draws a composed image), else through Paint.
     virtual void PaintContent(TCanvas& canvas);
     // Paints the object's coverage into an 8-bit alpha map whose canvas is mapped to
     // logical units; the default makes the whole map opaque (255).

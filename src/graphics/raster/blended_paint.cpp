@@ -2,10 +2,13 @@
 
 #include "core/model/draw_object.h"
 #include "core/canvas/offscreen.h"
+#include "core/canvas/units.h"
 #include "graphics/raster/blendable_format.h"
 #include "graphics/raster/blender.h"
 
+#include <QPainter>
 #include <QRegion>
+#include <algorithm>
 
 namespace {
 
@@ -24,13 +27,44 @@ void BlendArea(QImage& target, const QImage& colour, QPoint colourOrigin, const 
     }
 }
 
+// Colour times coverage times ratio as one image with an alpha channel, drawn over the
+// canvas in its device pixels within the clip region.
+void DrawComposed(TCanvas& canvas, const QImage& colour, QPoint colourOrigin, const QImage& alpha, QPoint alphaOrigin,
+                  int ratio)
+{
+    const QRect box = QRect(alphaOrigin, alpha.size()).intersected(QRect(colourOrigin, colour.size()));
+    if (box.isEmpty())
+        return;
+    const int clamped = std::clamp(ratio, 0, 100);
+    QImage composed = colour.copy(box.translated(-colourOrigin)).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < box.height(); ++y) {
+        auto* pixel = reinterpret_cast<QRgb*>(composed.scanLine(y));
+        const uchar* level = alpha.constScanLine(y + box.top() - alphaOrigin.y()) + (box.left() - alphaOrigin.x());
+        for (int x = 0; x < box.width(); ++x) {
+            const int a = std::min(255, MulDiv(level[x], clamped, 100));
+            pixel[x] = (pixel[x] & RGB_MASK) | (QRgb(a) << 24);
+        }
+    }
+    QPainter& painter = canvas.Painter();
+    painter.save();
+    painter.resetTransform();
+    if (canvas.HasClip())
+        painter.setClipRegion(canvas.ClipRegion(), Qt::IntersectClip);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // PDF output would otherwise store the image as JPEG, which blurs the composed pixels.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    // Inset by a quarter pixel on every side: renderers that take the pixels whose centres
+    // lie inside and renderers that round the edges outwards then both place the image one
+    // to one on its pixels, even after the page's points have rounded the position a little.
+    painter.drawImage(QRectF(box.left() + 0.25, box.top() + 0.25, box.width() - 0.5, box.height() - 0.5), composed);
+    painter.restore();
+}
+
 } // namespace
 
 bool PaintBlended(TDrawObject& object, TCanvas& canvas, int ratio)
 {
     QImage* target = canvas.ReadableImage();
-    if (!target)
-        return false;
 
     // The alpha map and the colour image cover the same device rectangle: the object's bounds
     // within the clip box and its margin.
@@ -47,6 +81,10 @@ bool PaintBlended(TDrawObject& object, TCanvas& canvas, int ratio)
     if (colour.isNull())
         return true;
     const QPoint colourOrigin = OffscreenDeviceRect(canvas, bounds, kOffscreenInflate).topLeft();
+    if (!target) {
+        DrawComposed(canvas, colour, colourOrigin, alpha, alphaOrigin, ratio);
+        return true;
+    }
 
     // Only pixels inside the canvas's clip region change, as with a plain paint.
     QRegion area = canvas.HasClip() ? canvas.ClipRegion() : QRegion(target->rect());

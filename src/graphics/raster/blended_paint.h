@@ -5,8 +5,10 @@
 class TCanvas;
 class TDrawObject;
 
-// Paints the object blended onto a canvas whose pixels can be read back. Returns false when
-// the canvas has no readable image (the caller then paints plainly).
+// Paints the object blended onto the canvas. A canvas whose pixels can be read back is
+// blended in place; on any other (a PDF or print device) the colour image, its coverage and
+// the ratio are composed off-screen into an image with an alpha channel that is drawn over
+// what lies below, so that both kinds of output show the same soft edges. Returns true.
 bool PaintBlended(TDrawObject& object, TCanvas& canvas, int ratio);
 
 // Makes PaintBlended the blended paint path of every draw object. Called once at start-up.

@@ -137,16 +137,20 @@ QPoint MapRectToQuad(QImage& destination, const QImage& source, const QRect& sou
     return {int(left), int(top)};
 }
 
-void RotateBitmap(const QImage& source, QImage& destination, int angle, TColor background, QSize size)
+std::array<QPointF, 4> TurnedRectCorners(QSize size, int angle)
 {
     const QPoint origin(0, 0);
-    const std::array<QPointF, 4> corners = {
+    return {
         QPointF(RotatePoint({0, 0}, angle, origin)),
         QPointF(RotatePoint({size.width(), 0}, angle, origin)),
         QPointF(RotatePoint({size.width(), size.height()}, angle, origin)),
         QPointF(RotatePoint({0, size.height()}, angle, origin)),
     };
-    MapRectToQuad(destination, source, QRect(origin, size), corners, background);
+}
+
+void RotateBitmap(const QImage& source, QImage& destination, int angle, TColor background, QSize size)
+{
+    MapRectToQuad(destination, source, QRect(QPoint(0, 0), size), TurnedRectCorners(size, angle), background);
 }
 
 void RotateBitmap(const QImage& source, const QImage& mask, QImage& destination, QImage& destinationMask, int angle,

@@ -16,6 +16,9 @@
 QPoint MapRectToQuad(QImage& destination, const QImage& source, const QRect& sourceRect,
                      const std::array<QPointF, 4>& corners, TColor background);
 
+// The corners of the rectangle (0, 0, size) turned about (0, 0) by whole degrees (clockwise on
+// the page), in the corner order MapRectToQuad takes.
+std::array<QPointF, 4> TurnedRectCorners(QSize size, int angle);
 // The rectangle (0, 0, size) of the source rotated about (0, 0) by whole degrees
 // (clockwise on the page), into a bitmap as large as the rotated rectangle's bounding box,
 // the uncovered corners in the background colour.

@@ -12,6 +12,7 @@
 #include "editing/ui/draw_site.h"
 #include "shell/command_line.h"
 #include "shell/data_module.h"
+#include "shell/object_designers.h"
 #include "shell/ui/sheet_view.h"
 #include "shell/ui/window_placement.h"
 
@@ -43,6 +44,7 @@ TfrmMain::TfrmMain(TdataMain& data, QWidget* parent)
     : QMainWindow(parent), data_(data), sheetView_(new TSheetView(this)), editContext_(std::make_unique<TEditContext>())
 {
     editContext_->Actions().SetRepeatAllowed(false);
+    RegisterObjectDesigners(*editContext_);
     drawSite_ = new TDrawSite(*editContext_);
     auto* scroll = new QScrollArea;
     scroll->setWidget(drawSite_);

@@ -146,20 +146,37 @@ TEST_F(BlendedPaint, OpaqueObjectIsPaintedDirectly)
     EXPECT_EQ(qRed(surface.image.pixel(DeviceRect(surface.canvas, {10, 10, 100, 100}).center())), 0);
 }
 
-TEST_F(BlendedPaint, CanvasWithoutReadablePixelsFallsBackToPlainPaint)
+// A canvas without readable pixels (a PDF or print device) gets the colour, coverage and
+// ratio composed into one image with an alpha channel, so that it shows what a bitmap shows.
+TEST_F(BlendedPaint, CanvasWithoutReadablePixelsGetsAComposedImage)
 {
-    QImage image(50, 50, QImage::Format_BGR888);
-    QPainter painter(&image);
-    TCanvas canvas(&painter);
-    TBlendRect object({0, 0, 10, 10});
-    object.SetBlendRatio(30);
-    EXPECT_TRUE(PaintBlended(object, canvas, 30)); // an image device is readable
+    QImage expected(200, 200, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    const TRect logical(20, 20, 120, 120);
+    {
+        TMemoryCanvas canvas(expected, 254);
+        TBlendRect object(logical);
+        object.SetBlendRatio(50);
+        object.PaintContent(canvas);
+    }
     QPicture picture;
-    QPainter recorder(&picture);
-    TCanvas unreadable(&recorder);
-    EXPECT_FALSE(PaintBlended(object, unreadable, 30));
-    object.PaintContent(unreadable);
-    EXPECT_EQ(object.paints, 2);
+    {
+        QPainter recorder(&picture);
+        TCanvas unreadable(&recorder);
+        unreadable.SetClipRegion(QRegion(0, 0, 200, 200)); // a recording has no bounds of its own
+        TBlendRect object(logical);
+        object.SetBlendRatio(50);
+        object.PaintContent(unreadable);
+        EXPECT_EQ(object.renders, 1);
+        EXPECT_EQ(object.paints, 1); // only into the colour image
+    }
+    QImage replayed(200, 200, QImage::Format_RGB32);
+    replayed.fill(Qt::white);
+    QPainter player(&replayed);
+    picture.play(&player);
+    player.end();
+    for (const QPoint point : {QPoint(25, 25), QPoint(70, 70), QPoint(10, 10), QPoint(150, 150)})
+        EXPECT_NEAR(qRed(replayed.pixel(point)), qRed(expected.pixel(point)), 1) << point.x() << "," << point.y();
 }
 
 // An object type whose colour image reaches past its bounds on the right and bottom still

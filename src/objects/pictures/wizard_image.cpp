@@ -1,0 +1,14 @@
+#include "objects/pictures/wizard_image.h"
+
+LR_DEFINE_CLASS(TLOWizardImage, TLOImage, LR_CREATABLE(TLOWizardImage),
+    prop::Boolean("wizInputEnable", &Self::WizInputEnable, &Self::SetWizInputEnable),
+    prop::String("wizInputCaption", &Self::WizInputCaption, &Self::SetWizInputCaption))
+
+void TLOWizardImage::AssignTo(TPersistent& target) const
+{
+    TLOImage::AssignTo(target);
+    if (auto* image = dynamic_cast<IWizardInput*>(&target)) {
+        image->SetWizInputEnable(wizInputEnable_);
+        image->SetWizInputCaption(wizInputCaption_);
+    }
+}

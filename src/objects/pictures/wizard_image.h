@@ -1,0 +1,22 @@
+#pragma once
+// TLOWizardImage: the picture object as it is created and stored; it adds the two values
+// through which the label wizard finds the pictures it may fill in.
+#include "objects/pictures/image_object.h"
+
+class TLOWizardImage : public TLOImage, public IWizardInput {
+    LR_CLASS(TLOWizardImage, TLOImage)
+public:
+    TLOWizardImage() = default;
+
+    // The setters only store: they report no change and repaint nothing.
+    bool WizInputEnable() const override { return wizInputEnable_; }
+    void SetWizInputEnable(bool enable) override { wizInputEnable_ = enable; }
+    QString WizInputCaption() const override { return wizInputCaption_; }
+    void SetWizInputCaption(const QString& caption) override { wizInputCaption_ = caption; }
+
+    void AssignTo(TPersistent& target) const override;
+
+private:
+    bool wizInputEnable_ = false;
+    QString wizInputCaption_;
+};

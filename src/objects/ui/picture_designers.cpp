@@ -1,0 +1,91 @@
+#include "objects/ui/picture_designers.h"
+
+#include "core/frame/data_files.h"
+#include "editing/actions/object_actions.h"
+#include "editing/designers/designer_list.h"
+#include "objects/pictures/alpha_mask.h"
+#include "objects/pictures/image_object.h"
+#include "objects/ui/alpha_mask_dialog.h"
+#include "objects/ui/illust_dialog.h"
+#include "objects/ui/shade_selecter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+namespace {
+
+const QString kChangeCaption = QStringLiteral("設定変更");
+
+// Runs a property dialog (which may first ask for the picture) and writes its result into
+// the object as one undoable change; a cancelled dialog changes nothing.
+template <class Dialog>
+void RunAndWriteBack(Dialog& dialog, TDrawObject& object, TActionList& actions)
+{
+    if (!dialog.Prepare() || dialog.exec() != QDialog::Accepted)
+        return;
+    auto action = std::make_unique<TDOChangeAction>(object);
+    action->SetCaption(kChangeCaption);
+    object.Assign(dialog.Result());
+    TDOChangeAction::Finish(std::move(action), actions, true);
+}
+
+QString ChoosePictureFile(QWidget* parent)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("イメージの選択"), QString(),
+                                        QStringLiteral("イメージ (*.bmp *.cbm *.jpg *.jpeg *.png *.gif)"));
+}
+
+QString ChooseShade(QWidget* parent)
+{
+    TfrmShadeSelecter selecter(LocateDataFile(QStringLiteral("Shade/Shade.dat")),
+                               LocateDataFile(QStringLiteral("Shade/Shade.ids")), parent);
+    return selecter.exec() == QDialog::Accepted ? selecter.SelectedPicturePath() : QString();
+}
+
+class TDOImageEditor : public TDODesigner {
+public:
+    TDOImageEditor(TActionList& actions, TPictureDesignerOptions options) : actions_(actions), options_(options) {}
+
+    bool Edit(TDrawObject& object) override
+    {
+        auto* image = dynamic_cast<TLOImage*>(&object);
+        if (!image)
+            return false;
+        TfrmIllustProperty dialog(*image, LocateDataFile(QStringLiteral("Frame/Frame.dat")),
+                                  options_.AdvancedMode && options_.AdvancedMode(), &ChoosePictureFile,
+                                  QApplication::activeWindow());
+        RunAndWriteBack(dialog, object, actions_);
+        return true;
+    }
+
+private:
+    TActionList& actions_;
+    TPictureDesignerOptions options_;
+};
+
+class TDOAlphaMaskEditor : public TDODesigner {
+public:
+    explicit TDOAlphaMaskEditor(TActionList& actions) : actions_(actions) {}
+
+    bool Edit(TDrawObject& object) override
+    {
+        auto* mask = dynamic_cast<TLOAlphaMask*>(&object);
+        if (!mask)
+            return false;
+        TfrmAlphaMaskProperty dialog(*mask, mask->Width() == 0 || mask->Height() == 0, &ChooseShade,
+                                     QApplication::activeWindow());
+        RunAndWriteBack(dialog, object, actions_);
+        return true;
+    }
+
+private:
+    TActionList& actions_;
+};
+
+} // namespace
+
+void RegisterPictureDesigners(TDODesignerList& designers, TActionList& actions, TPictureDesignerOptions options)
+{
+    designers.Add(std::make_unique<TDOImageEditor>(actions, options));
+    designers.Add(std::make_unique<TDOAlphaMaskEditor>(actions));
+}
