@@ -49,8 +49,14 @@ void PaintWash(TCanvas& canvas, const TRect& fillRect, const TColorSpec& fill, c
     if (!washImage || !fillImage)
         return;
     const QRect area = fillImage->DeviceRect();
-    washImage->Image().fill(Qt::white);
-    fillImage->Image().fill(Qt::white);
+    // On white, as the plain paint of a patterned fill shows the white face beneath.
+    for (TOffscreen* image : {washImage.get(), fillImage.get()}) {
+        QPainter& painter = image->Canvas().Painter();
+        painter.save();
+        painter.resetTransform();
+        painter.fillRect(QRect(QPoint(0, 0), area.size()), Qt::white);
+        painter.restore();
+    }
     wash.Fill(washImage->Canvas(), fillRect);
     fill.Fill(fillImage->Canvas(), fillRect);
 
