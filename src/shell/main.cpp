@@ -8,6 +8,7 @@
 #include "graphics/graphics_classes.h"
 #include "graphics/raster/blended_paint.h"
 #include "music/music_classes.h"
+#include "objects/backgrounds/background_classes.h"
 #include "objects/pictures/picture_classes.h"
 #include "platform/single_instance.h"
 #include "shell/app_frame.h"
@@ -87,6 +88,7 @@ int main(int argc, char** argv)
     RegisterDocumentClasses();
     RegisterMusicClasses();
     RegisterPictureClasses();
+    RegisterBackgroundClasses();
     const TObsoletePurposeValidator purposeValidator;
     const TPurposeValidatorScope installedValidator(purposeValidator);
     QStringList arguments;

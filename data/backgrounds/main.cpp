@@ -1,0 +1,225 @@
+// Writes the shipped background and arrangement collections into the data folder:
+// "background_collections DATA_FOLDER". Background frames are grey maps drawn here (white
+// where the wash shows, black where the fill stays as it is) with their list
+// "BackGrnd\BackFram.dat"; picture quality presets "Effect\Effect.dat"; fixed arrangement
+// layouts "Arranged\Arranged.sld" with their preview strip "Arranged\Arranged.cbm". Every file
+// is read back through the program's readers and must give what was written.
+#include "core/error.h"
+#include "graphics/picture/picture_ex.h"
+#include "graphics/picture/safety_bitmap.h"
+#include "objects/backgrounds/effect_presets.h"
+#include "objects/backgrounds/fixed_layouts.h"
+#include "objects/backgrounds/frame_list.h"
+#include "objects/backgrounds/ini_text.h"
+#include "platform/replace_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int kFrameSide = 600;
+constexpr int kPreviewSide = 100;
+
+// One background frame: its file stem, and its grey level at a point of the unit square.
+struct TFrameSource {
+    const char* Stem;
+    std::function<double(double x, double y)> Level;
+};
+
+double Smooth(double t)
+{
+    t = std::clamp(t, 0.0, 1.0);
+    return t * t * (3 - 2 * t);
+}
+
+std::vector<TFrameSource> Frames()
+{
+    return {
+        {"vignette", [](double x, double y) { return Smooth((std::hypot(x - 0.5, y - 0.5) - 0.25) / 0.25); }},
+        {"corners", [](double x, double y) {
+             const double d = std::min({std::hypot(x, y), std::hypot(1 - x, y), std::hypot(x, 1 - y), std::hypot(1 - x, 1 - y)});
+             return 1 - Smooth(d / 0.45);
+         }},
+        {"bands", [](double, double y) { return Smooth((std::abs(y - 0.5) - 0.3) / 0.15); }},
+        {"rays", [](double x, double y) {
+             const double a = std::atan2(y - 0.5, x - 0.5);
+             return 0.5 + 0.5 * std::cos(12 * a);
+         }},
+        {"lattice", [](double x, double y) {
+             const auto line = [](double t) { return 1 - Smooth(std::abs(std::fmod(t * 8, 1.0) - 0.5) / 0.12); };
+             return std::max(line(x + 1.0 / 16), line(y + 1.0 / 16));
+         }},
+    };
+}
+
+QImage DrawFrame(const TFrameSource& frame, int side)
+{
+    QImage image(side, side, QImage::Format_Grayscale8);
+    for (int y = 0; y < side; ++y) {
+        uchar* row = image.scanLine(y);
+        for (int x = 0; x < side; ++x)
+            row[x] = uchar(std::lround(255 * std::clamp(frame.Level((x + 0.5) / side, (y + 0.5) / side), 0.0, 1.0)));
+    }
+    return image;
+}
+
+void SavePicture(const QImage& image, const QString& path)
+{
+    TPictureEx picture;
+    auto bitmap = std::make_unique<TSafetyBitmap>();
+    bitmap->SetImage(image);
+    picture.SetGraphic(std::move(bitmap));
+    picture.SaveToFile(path);
+}
+
+void SaveIni(const TIniText& ini, const QString& path)
+{
+    const std::optional<QByteArray> bytes = ini.ToBytes();
+    if (!bytes)
+        throw EAppError(QStringLiteral("%1: not Shift-JIS").arg(path));
+    SaveReplacingFile(path, [&](const QString& temporary) {
+        QFile file(temporary);
+        if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size())
+            throw EAppError(QStringLiteral("%1: cannot be written").arg(path));
+    });
+}
+
+void Check(bool condition, const QString& what)
+{
+    if (!condition)
+        throw EAppError(what + QStringLiteral(" does not read back as written"));
+}
+
+void BuildFrames(const QDir& data)
+{
+    const QString folder = QStringLiteral("BackGrnd/Frame");
+    data.mkpath(folder);
+    TIniText list;
+    const QString genre = QStringLiteral("フレーム");
+    list.SetValue(genre, QStringLiteral("Folder"), QStringLiteral("BackGrnd\\Frame"));
+    int n = 0;
+    for (const TFrameSource& frame : Frames()) {
+        const QString stem = QString::fromLatin1(frame.Stem);
+        SavePicture(DrawFrame(frame, kPreviewSide), data.filePath(folder + QStringLiteral("/pv_%1.bmp").arg(stem)));
+        SavePicture(DrawFrame(frame, kFrameSide), data.filePath(folder + QStringLiteral("/%1.bmp").arg(stem)));
+        list.SetValue(genre, QStringLiteral("File%1").arg(++n), QStringLiteral("pv_%1.bmp,%1.bmp").arg(stem));
+    }
+    const QString listPath = data.filePath(QStringLiteral("BackGrnd/BackFram.dat"));
+    SaveIni(list, listPath);
+    const std::vector<TFrameGenre> read = LoadFrameList(listPath);
+    Check(read.size() == 1 && int(read[0].Entries.size()) == n, listPath);
+    for (const TFrameEntry& entry : read[0].Entries)
+        Check(QFile::exists(FramePicturePath(data.path(), read[0], entry)), entry.Sharp);
+}
+
+void BuildEffects(const QDir& data)
+{
+    data.mkpath(QStringLiteral("Effect"));
+    struct Preset {
+        const char* Section;
+        const char* Title;
+        int Brightness, Contrast, Focus;
+        int Color;
+    };
+    const Preset presets[] = {
+        {"Normal", "標準", 0, 0, 0, 0x1FFFFFFF},      {"Soft", "やわらか", 10, -10, 5, 0x1FFFFFFF},
+        {"Sharp", "くっきり", 0, 20, -3, 0x1FFFFFFF}, {"Bright", "明るく", 25, 5, 0, 0x1FFFFFFF},
+        {"Sepia", "セピア", 5, 0, 0, 0x2060A0},       {"Mono", "モノクロ", 0, 10, 0, 0x808080},
+    };
+    TIniText ini;
+    for (const Preset& p : presets) {
+        const QString section = QString::fromLatin1(p.Section);
+        ini.SetValue(section, QStringLiteral("Title"), QString::fromUtf8(p.Title));
+        ini.SetValue(section, QStringLiteral("Brightness"), QString::number(p.Brightness));
+        ini.SetValue(section, QStringLiteral("Contrast"), QString::number(p.Contrast));
+        ini.SetValue(section, QStringLiteral("Focus"), QString::number(p.Focus));
+        ini.SetValue(section, QStringLiteral("Color"), QStringLiteral("$%1").arg(p.Color, 8, 16, QLatin1Char('0')).toUpper());
+    }
+    const QString path = data.filePath(QStringLiteral("Effect/Effect.dat"));
+    SaveIni(ini, path);
+    const std::vector<TEffectPreset> read = LoadEffectPresets(path);
+    Check(read.size() == std::size(presets) && read[4].Color == 0x2060A0 && read[1].Focus == 5, path);
+}
+
+// A preview of a layout: its slots as grey cards on white, turned as the slots are.
+QImage LayoutPreview(const std::vector<TLayoutSlot>& layoutSlots)
+{
+    QImage image(kPreviewSide, kPreviewSide, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(64, 64, 64), 1));
+    int shade = 0;
+    for (const TLayoutSlot& slot : layoutSlots) {
+        const QRectF r(slot.Thousandths.left() * kPreviewSide / 1000.0, slot.Thousandths.top() * kPreviewSide / 1000.0,
+                       slot.Thousandths.width() * kPreviewSide / 1000.0, slot.Thousandths.height() * kPreviewSide / 1000.0);
+        painter.save();
+        painter.translate(r.center());
+        painter.rotate(slot.Angle);
+        painter.setBrush(QColor(150 + 20 * (shade++ % 4), 170, 200));
+        painter.drawRect(QRectF(-r.width() / 2 * 0.9, -r.height() / 2 * 0.9, r.width() * 0.9, r.height() * 0.9));
+        painter.restore();
+    }
+    return image.convertToFormat(QImage::Format_BGR888);
+}
+
+void BuildLayouts(const QDir& data)
+{
+    data.mkpath(QStringLiteral("Arranged"));
+    const auto slot = [](int l, int t, int r, int b, int angle) { return TLayoutSlot{QRect(l, t, r - l, b - t), angle}; };
+    std::vector<TFixedLayout> layouts = {
+        {QStringLiteral("ふたつ並び"), {slot(60, 250, 480, 750, -8), slot(520, 250, 940, 750, 8)}, {}},
+        {QStringLiteral("三段"), {slot(100, 60, 600, 380, -5), slot(250, 340, 750, 660, 4), slot(400, 620, 900, 940, -3)}, {}},
+        {QStringLiteral("田の字"),
+         {slot(80, 80, 480, 480, 0), slot(520, 80, 920, 480, 0), slot(80, 520, 480, 920, 0), slot(520, 520, 920, 920, 0)},
+         {}},
+        {QStringLiteral("十字"),
+         {slot(350, 40, 650, 340, 0), slot(40, 350, 340, 650, 0), slot(350, 350, 650, 650, 0), slot(660, 350, 960, 650, 0),
+          slot(350, 660, 650, 960, 0)},
+         {}},
+        {QStringLiteral("散らし"),
+         {slot(60, 80, 420, 360, -12), slot(540, 60, 920, 340, 10), slot(300, 340, 700, 640, 0), slot(80, 620, 440, 920, 8),
+          slot(560, 640, 940, 920, -6), slot(380, 40, 620, 220, 20)},
+         {}},
+    };
+    for (TFixedLayout& layout : layouts)
+        layout.Preview = LayoutPreview(layout.Slots);
+    const QString path = data.filePath(QStringLiteral("Arranged/Arranged.sld"));
+    SaveFixedLayouts(path, layouts);
+    const std::vector<TFixedLayout> read = LoadFixedLayouts(path);
+    Check(read.size() == layouts.size(), path);
+    for (size_t i = 0; i < read.size(); ++i) {
+        Check(read[i].Name == layouts[i].Name && read[i].Slots.size() == layouts[i].Slots.size(), path);
+        Check(read[i].Preview.size() == QSize(kPreviewSide, kPreviewSide), LayoutPreviewPath(path));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList arguments = QGuiApplication::arguments();
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: background_collections DATA_FOLDER\n");
+        return 2;
+    }
+    try {
+        const QDir data(arguments[1]);
+        BuildFrames(data);
+        BuildEffects(data);
+        BuildLayouts(data);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "background_collections: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

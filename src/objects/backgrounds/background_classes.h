@@ -1,0 +1,3 @@
+#pragma once
+// Makes the background object classes creatable by name from streams.
+void RegisterBackgroundClasses();
