@@ -59,10 +59,10 @@ QString UpperBaseName(const QString& filePath)
 
 } // namespace
 
-TIDHolder::TIDHolder(const TIniFile& ini, const QString& section) : folder_(section)
+TIDHolder::TIDHolder(const TIniText& ini, const QString& section) : folder_(section)
 {
-    for (const QString& key : ini.ReadSection(section)) {
-        const QString value = ini.ReadString(section, key, QString());
+    for (const QString& key : ini.Keys(section)) {
+        const QString value = ini.Value(section, key);
         if (key.startsWith(kRangePrefix, Qt::CaseInsensitive)) {
             AddRange(value);
             continue;
@@ -108,17 +108,17 @@ QString TIDHolder::ValueOf(const QString& key) const
     return index >= 0 ? values_.value(index) : QString();
 }
 
-TImageIDList::TImageIDList(const QString& path) : TImageIDList(TIniFile(path))
+TImageIDList::TImageIDList(const QString& path) : TImageIDList(TIniText::Load(path))
 {
 }
 
-TImageIDList::TImageIDList(TIniFile ini) : ini_(std::move(ini)), sections_(ini_.ReadSections())
+TImageIDList::TImageIDList(TIniText ini) : ini_(std::move(ini)), sections_(ini_.SectionNames())
 {
 }
 
 std::unique_ptr<TImageIDList> TImageIDList::FromBytes(const QByteArray& bytes)
 {
-    return std::unique_ptr<TImageIDList>(new TImageIDList(TIniFile::FromBytes(bytes)));
+    return std::unique_ptr<TImageIDList>(new TImageIDList(TIniText::Parse(bytes)));
 }
 
 TImageIDList::~TImageIDList() = default;

@@ -6,7 +6,7 @@
 // template), its values are the identifiers. Keys beginning with "ShortStyleDefine" define
 // a numbered range of keys and identifiers at once. Both sides are upper-cased, so lookups
 // ignore case (full-width letters too).
-#include "objects/pictures/ini_file.h"
+#include "objects/ini_text.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,7 +18,7 @@ class TIDHolder {
 public:
     // Loads the section; a range definition with a field that is no integer fails with the
     // integer parser's error, one of more than 100000 entries with its own.
-    TIDHolder(const TIniFile& ini, const QString& section);
+    TIDHolder(const TIniText& ini, const QString& section);
 
     const QString& Folder() const { return folder_; }
     const QStringList& Keys() const { return keys_; }
@@ -70,12 +70,12 @@ public:
     QString AssetPathOfId(const QString& id);
 
 private:
-    TImageIDList(TIniFile ini);
+    TImageIDList(TIniText ini);
     const TIDHolder* HolderOfFile(const QString& filePath);
     // The first holder listing the identifier and the key's index there.
     std::pair<const TIDHolder*, int> FindId(const QString& id);
 
-    TIniFile ini_;
+    TIniText ini_;
     QStringList sections_;
     std::vector<std::unique_ptr<TIDHolder>> holders_;
 };

@@ -1,6 +1,6 @@
 #include "objects/backgrounds/frame_list.h"
 
-#include "objects/backgrounds/ini_text.h"
+#include "objects/ini_text.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "objects/pictures/shade_list.h"
 
 #include "core/frame/data_files.h"
-#include "objects/pictures/ini_file.h"
+#include "objects/ini_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,19 +13,19 @@ QString ForwardSlashes(QString path)
     return path.replace(QLatin1Char('\\'), QLatin1Char('/')).trimmed();
 }
 
-std::vector<TShadeGenre> ReadGenres(const TIniFile& ini)
+std::vector<TShadeGenre> ReadGenres(const TIniText& ini)
 {
     std::vector<TShadeGenre> genres;
-    for (const QString& section : ini.ReadSections()) {
+    for (const QString& section : ini.SectionNames()) {
         TShadeGenre genre;
         genre.Name = section;
-        genre.Folder = ini.ReadString(section, QStringLiteral("Folder"), QString());
+        genre.Folder = ini.Value(section, QStringLiteral("Folder"));
         if (!genre.Folder.isEmpty())
             genre.FolderPath = LocateDataFile(ForwardSlashes(genre.Folder));
-        for (const QString& key : ini.ReadSection(section)) {
+        for (const QString& key : ini.Keys(section)) {
             if (!key.startsWith(QLatin1String("File"), Qt::CaseInsensitive))
                 continue;
-            const QStringList names = ini.ReadString(section, key, QString()).split(QLatin1Char(','));
+            const QStringList names = ini.Value(section, key).split(QLatin1Char(','));
             genre.Entries.push_back({ForwardSlashes(names.value(0)), ForwardSlashes(names.value(1)),
                                      ForwardSlashes(names.value(2))});
         }
@@ -38,12 +38,12 @@ std::vector<TShadeGenre> ReadGenres(const TIniFile& ini)
 
 std::vector<TShadeGenre> LoadShadeList(const QString& path)
 {
-    return ReadGenres(TIniFile(path));
+    return ReadGenres(TIniText::Load(path));
 }
 
 std::vector<TShadeGenre> ParseShadeList(const QByteArray& bytes)
 {
-    return ReadGenres(TIniFile::FromBytes(bytes));
+    return ReadGenres(TIniText::Parse(bytes));
 }
 
 QString ShadePreviewPath(const TShadeGenre& genre, const TShadeEntry& entry)

@@ -1,4 +1,4 @@
-#include "objects/backgrounds/ini_text.h"
+#include "objects/ini_text.h"
 
 #include "platform/shift_jis.h"
 
@@ -16,11 +16,9 @@ TIniText TIniText::Parse(const QByteArray& bytes)
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             const QString name = line.mid(1, line.size() - 2).trimmed();
+            // A repeated section adds nothing: its lines are skipped.
             current = nullptr;
-            for (Section& section : ini.sections_)
-                if (section.Name.compare(name, Qt::CaseInsensitive) == 0)
-                    current = &section;
-            if (!current) {
+            if (!ini.Find(name)) {
                 ini.sections_.push_back({name, {}});
                 current = &ini.sections_.back();
             }
@@ -29,7 +27,9 @@ TIniText TIniText::Parse(const QByteArray& bytes)
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (!current || equals <= 0)
             continue;
-        current->Values.emplace_back(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
+        const QString key = line.left(equals).trimmed();
+        if (!IniValue(*current, key))
+            current->Values.emplace_back(key, line.mid(equals + 1).trimmed());
     }
     return ini;
 }
@@ -37,9 +37,9 @@ TIniText TIniText::Parse(const QByteArray& bytes)
 TIniText TIniText::Load(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxIniFileBytes)
         return {};
-    return Parse(file.readAll());
+    return Parse(file.read(kMaxIniFileBytes));
 }
 
 QStringList TIniText::SectionNames() const
@@ -48,6 +48,15 @@ QStringList TIniText::SectionNames() const
     for (const Section& section : sections_)
         names << section.Name;
     return names;
+}
+
+QStringList TIniText::Keys(const QString& section) const
+{
+    QStringList keys;
+    if (const Section* found = Find(section))
+        for (const auto& [key, value] : found->Values)
+            keys << key;
+    return keys;
 }
 
 const TIniText::Section* TIniText::Find(const QString& section) const

@@ -1,14 +1,17 @@
 #pragma once
-// The INI files of the shipped collections (layouts, frame lists, effect presets): sections
-// in square brackets and key=value lines, in Shift-JIS, kept in file order. Names compare
-// without regard to case; lines that are neither are ignored, as the ordinary INI reader
-// ignores them.
+// The INI files of the shipped collections (layouts, frame and shade lists, effect presets,
+// identifier lists): sections in square brackets and key=value lines, in Shift-JIS, kept in
+// file order. Names compare without regard to case and the first of duplicate names wins;
+// lines that are neither (comments starting with ";", blank lines, text before the first
+// section) are ignored, as the ordinary INI reader ignores them.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
 #include <utility>
 #include <vector>
+
+inline constexpr qint64 kMaxIniFileBytes = 4 * 1024 * 1024;
 
 class TIniText {
 public:
@@ -18,12 +21,15 @@ public:
     };
 
     static TIniText Parse(const QByteArray& bytes);
-    // Reads the file; a missing or unreadable file gives no sections.
+    // Reads the file; a missing or unreadable file, or one larger than kMaxIniFileBytes,
+    // gives no sections.
     static TIniText Load(const QString& path);
 
     const std::vector<Section>& Sections() const { return sections_; }
     QStringList SectionNames() const;
     const Section* Find(const QString& section) const;
+    // The key names of a section in file order (empty for an unknown section).
+    QStringList Keys(const QString& section) const;
     QString Value(const QString& section, const QString& key, const QString& fallback = {}) const;
     // The integer value of the key (decimal, or hexadecimal after "0x" or "$"); the fallback
     // when it is missing or not a number.
