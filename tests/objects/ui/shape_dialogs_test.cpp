@@ -12,9 +12,13 @@
 #include "objects/ui/line_property_dialog.h"
 #include "objects/ui/property_edit.h"
 #include "objects/ui/rect_property_dialog.h"
+#include "objects/ui/shape_designers.h"
+#include "editing/site/pivot.h"
 #include "../shapes/shape_test_support.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QTimer>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QListWidget>
@@ -143,4 +147,51 @@ TEST_F(ShapeDialogs, DecoLineChooserOffersTheFolderAndFitsANewLineToTheChosenTil
     TfrmDecoLineProperty existing(line, folder.path(), false);
     EXPECT_TRUE(existing.LineWidthField()->isEnabled());
     EXPECT_EQ(existing.EndXField()->value(), 15.2);
+}
+
+TEST_F(ShapeDialogs, EditingDesignersGiveTheShapesTheirHandles)
+{
+    TEditContext context;
+    TEditSite site(context);
+    auto* rect = static_cast<TLORect*>(site.AddObject(Rect(false)));
+    auto line = std::make_unique<TLOLine>();
+    line->SetEndPoint({300, 300});
+    auto* straight = site.AddObject(std::move(line));
+    auto curve = std::make_unique<TLOCurve>();
+    curve->SetEndPoint({300, 0});
+    auto* arc = site.AddObject(std::move(curve));
+    const auto count = [&](TDrawObject* object, TPivotKind kind) {
+        int n = 0;
+        for (const TPivot& pivot : site.Pivots())
+            n += pivot.Object == object && pivot.Kind == kind;
+        return n;
+    };
+    for (TDrawObject* object : {static_cast<TDrawObject*>(rect), straight, arc})
+        object->SetSelected(true);
+    site.UpdatePivots();
+    EXPECT_EQ(count(rect, TPivotKind::Label), 6); // a turned rectangle
+    EXPECT_EQ(count(rect, TPivotKind::Rotate), 2);
+    EXPECT_EQ(count(straight, TPivotKind::Label), 2);
+    EXPECT_EQ(count(arc, TPivotKind::Label), 2);
+    EXPECT_EQ(count(arc, TPivotKind::Bulge), 1);
+}
+
+TEST_F(ShapeDialogs, DoubleClickEditOpensTheShapesDialog)
+{
+    TEditContext context;
+    RegisterShapeDesigners(context.Designers());
+    TEditSite site(context);
+    auto* rect = static_cast<TLORect*>(site.AddObject(Rect(true)));
+    QString caption;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            caption = dialog->windowTitle();
+            static_cast<TfrmRectProperty*>(dialog)->FrameWidthField()->setValue(5.0);
+            static_cast<QDialog*>(dialog)->accept();
+        }
+    });
+    EXPECT_TRUE(rect->Edit());
+    EXPECT_EQ(caption, QStringLiteral("円図形の設定"));
+    EXPECT_EQ(rect->FrameWidth(), 50);
+    EXPECT_EQ(context.Actions().UndoCaption(), QStringLiteral("設定変更"));
 }
