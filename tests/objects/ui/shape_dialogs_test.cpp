@@ -195,3 +195,30 @@ TEST_F(ShapeDialogs, DoubleClickEditOpensTheShapesDialog)
     EXPECT_EQ(rect->FrameWidth(), 50);
     EXPECT_EQ(context.Actions().UndoCaption(), QStringLiteral("設定変更"));
 }
+
+TEST_F(ShapeDialogs, ShippedTilesAreFoundAndKeyTheLabelThrough)
+{
+    const QString folder = TfrmDecoLineProperty::TileFolder();
+    ASSERT_FALSE(folder.isEmpty());
+    TLODecoLine line;
+    TfrmDecoLineProperty dialog(line, folder, true);
+    ASSERT_GE(dialog.Files().size(), 5);
+    for (int row = 0; row < dialog.Files().size(); ++row) {
+        SCOPED_TRACE(dialog.Files().at(row).toStdString());
+        dialog.Gallery()->setCurrentRow(row);
+        dialog.WriteBack(line);
+        ASSERT_GT(line.LineWidth(), 1);
+        TUnitCanvas target(line.GetBounds());
+        target.Canvas().Painter().fillRect(QRect(-5000, -5000, 10000, 10000), Qt::blue);
+        line.Paint(target.Canvas());
+        // Some of the tile shows, and the key colour around it lets the label through.
+        int blue = 0;
+        int tile = 0;
+        const TRect bounds = line.GetBounds();
+        for (int x = bounds.Left; x < bounds.Right; ++x)
+            for (int y = bounds.Top; y < bounds.Bottom; ++y)
+                (target.At(x, y) == 0x0000FF ? blue : tile) += 1;
+        EXPECT_GT(blue, 0);
+        EXPECT_GT(tile, 0);
+    }
+}
