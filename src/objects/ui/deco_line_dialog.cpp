@@ -63,20 +63,16 @@ TfrmDecoLineProperty::TfrmDecoLineProperty(const TLODecoLine& source, const QStr
     connect(gallery_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
     auto* form = new QFormLayout;
-    lineWidth_ = MillimetreSpin(this, 1, 200, 10);
-    startX_ = MillimetreSpin(this, 0, 10000, 10);
-    startY_ = MillimetreSpin(this, 0, 10000, 10);
-    endX_ = MillimetreSpin(this, 0, 10000, 10);
-    endY_ = MillimetreSpin(this, 0, 10000, 10);
-    form->addRow(QStringLiteral("線の太さ(&F)"), lineWidth_);
-    form->addRow(QStringLiteral("始点Ｘ(&A)"), startX_);
-    form->addRow(QStringLiteral("始点Ｙ(&B)"), startY_);
-    form->addRow(QStringLiteral("終点Ｘ(&C)"), endX_);
-    form->addRow(QStringLiteral("終点Ｙ(&D)"), endY_);
-    flags_->Create(this);
-    form->addRow(flags_->Lock);
-    form->addRow(flags_->DontPrint);
-    flags_->BlendRatio->hide();
+    std::vector<TMillimetreRow> rows{{QStringLiteral("線の太さ(&F)"), 1, 200}};
+    for (const TMillimetreRow& row : EndPointRows())
+        rows.push_back(row);
+    const auto fields = AddMillimetreRows(*form, this, rows);
+    lineWidth_ = fields[0];
+    startX_ = fields[1];
+    startY_ = fields[2];
+    endX_ = fields[3];
+    endY_ = fields[4];
+    flags_->Create(this, *form, false);
     for (QDoubleSpinBox* spin : {lineWidth_, startX_, startY_, endX_, endY_})
         spin->setEnabled(!newLine);
 

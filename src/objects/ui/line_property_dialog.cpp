@@ -35,17 +35,7 @@ TfrmLineProperty::TfrmLineProperty(const TLOLine& source, QWidget* parent)
     connect(pages_, &QTabWidget::currentChanged, this, [this](int page) { lastPage[arc_] = page; });
 
     previewView_ = new TObjectPreview(this);
-    auto* actual = new QCheckBox(QStringLiteral("実際の大きさで表示する(&Y)"), this);
-    connect(actual, &QCheckBox::toggled, previewView_, &TObjectPreview::SetActualSize);
-    auto* previewColumn = new QVBoxLayout;
-    previewColumn->addWidget(previewView_, 1);
-    previewColumn->addWidget(actual);
-    auto* body = new QHBoxLayout;
-    body->addWidget(pages_);
-    body->addLayout(previewColumn, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(body);
-    layout->addWidget(OkCancelBox(*this));
+    LayOutPropertyDialog(*this, pages_, previewView_);
 
     // A stored width below the field's least is raised to it.
     SetUnits(*lineWidth_, std::max(edited_->LineWidth(), 1));
@@ -78,18 +68,12 @@ QWidget* TfrmLineProperty::PositionPage()
 {
     auto* page = new QWidget(this);
     auto* form = new QFormLayout(page);
-    startX_ = MillimetreSpin(page, 0, 10000, 10);
-    startY_ = MillimetreSpin(page, 0, 10000, 10);
-    endX_ = MillimetreSpin(page, 0, 10000, 10);
-    endY_ = MillimetreSpin(page, 0, 10000, 10);
-    form->addRow(QStringLiteral("始点Ｘ(&A)"), startX_);
-    form->addRow(QStringLiteral("始点Ｙ(&B)"), startY_);
-    form->addRow(QStringLiteral("終点Ｘ(&C)"), endX_);
-    form->addRow(QStringLiteral("終点Ｙ(&D)"), endY_);
-    flags_->Create(page);
-    form->addRow(QStringLiteral("ブレンド率(&L)"), flags_->BlendRatio);
-    form->addRow(flags_->Lock);
-    form->addRow(flags_->DontPrint);
+    const auto fields = AddMillimetreRows(*form, page, EndPointRows());
+    startX_ = fields[0];
+    startY_ = fields[1];
+    endX_ = fields[2];
+    endY_ = fields[3];
+    flags_->Create(page, *form, true);
     for (QDoubleSpinBox* spin : {startX_, startY_, endX_, endY_})
         connect(spin, &QDoubleSpinBox::valueChanged, this, &TfrmLineProperty::FieldsChanged);
     return page;

@@ -43,18 +43,7 @@ TfrmRectProperty::TfrmRectProperty(const TLORect& source, QWidget* parent)
     connect(pages_, &QTabWidget::currentChanged, this, [this](int page) { lastPage[circle_] = page; });
 
     previewView_ = new TObjectPreview(this);
-    auto* actual = new QCheckBox(QStringLiteral("実際の大きさで表示する(&Y)"), this);
-    connect(actual, &QCheckBox::toggled, previewView_, &TObjectPreview::SetActualSize);
-
-    auto* previewColumn = new QVBoxLayout;
-    previewColumn->addWidget(previewView_, 1);
-    previewColumn->addWidget(actual);
-    auto* body = new QHBoxLayout;
-    body->addWidget(pages_);
-    body->addLayout(previewColumn, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(body);
-    layout->addWidget(OkCancelBox(*this));
+    LayOutPropertyDialog(*this, pages_, previewView_);
 
     // Fields from the copy.
     SetUnits(*frameWidth_, edited_->FrameWidth());
@@ -114,18 +103,16 @@ QWidget* TfrmRectProperty::PositionPage()
 {
     auto* page = new QWidget(this);
     auto* form = new QFormLayout(page);
-    left_ = MillimetreSpin(page, -100000, 100000, 10);
-    top_ = MillimetreSpin(page, -100000, 100000, 10);
-    width_ = MillimetreSpin(page, 0, 100000, 10);
-    height_ = MillimetreSpin(page, 0, 100000, 10);
-    form->addRow(QStringLiteral("左(&X)"), left_);
-    form->addRow(QStringLiteral("上(&Y)"), top_);
-    form->addRow(QStringLiteral("幅(&W)"), width_);
-    form->addRow(QStringLiteral("高さ(&H)"), height_);
-    flags_->Create(page);
-    form->addRow(QStringLiteral("ブレンド率(&L)"), flags_->BlendRatio);
-    form->addRow(flags_->Lock);
-    form->addRow(flags_->DontPrint);
+    const auto fields = AddMillimetreRows(*form, page,
+                                          {{QStringLiteral("左(&X)"), -100000, 100000},
+                                           {QStringLiteral("上(&Y)"), -100000, 100000},
+                                           {QStringLiteral("幅(&W)"), 0, 100000},
+                                           {QStringLiteral("高さ(&H)"), 0, 100000}});
+    left_ = fields[0];
+    top_ = fields[1];
+    width_ = fields[2];
+    height_ = fields[3];
+    flags_->Create(page, *form, true);
     for (QDoubleSpinBox* spin : {left_, top_, width_, height_})
         connect(spin, &QDoubleSpinBox::valueChanged, this, &TfrmRectProperty::FieldsChanged);
     return page;
