@@ -9,6 +9,8 @@
 #include "graphics/raster/blended_paint.h"
 #include "music/music_classes.h"
 #include "objects/shapes/shape_classes.h"
+#include "editing/site/edit_context.h"
+#include "objects/ui/shape_designers.h"
 #include "platform/single_instance.h"
 #include "shell/app_frame.h"
 #include "shell/command_line.h"
@@ -68,6 +70,7 @@ int RunDesigner(int argc, char** argv, const QString& fileToOpen)
     int status = 0;
     {
         TfrmMain window(data);
+        RegisterShapeDesigners(window.EditContext().Designers());
         instance.SetOnMessage([&window](const QString& path) { window.OpenDocumentFile(path); });
         window.show();
         // On the first idle moment: the document named on the command line, else a new one.
