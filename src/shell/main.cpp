@@ -10,6 +10,7 @@
 #include "music/music_classes.h"
 #include "objects/backgrounds/background_classes.h"
 #include "objects/pictures/picture_classes.h"
+#include "objects/shapes/shape_classes.h"
 #include "platform/single_instance.h"
 #include "shell/app_frame.h"
 #include "shell/command_line.h"
@@ -89,6 +90,7 @@ int main(int argc, char** argv)
     RegisterMusicClasses();
     RegisterPictureClasses();
     RegisterBackgroundClasses();
+    RegisterShapeClasses();
     const TObsoletePurposeValidator purposeValidator;
     const TPurposeValidatorScope installedValidator(purposeValidator);
     QStringList arguments;

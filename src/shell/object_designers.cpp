@@ -2,8 +2,10 @@
 
 #include "editing/site/edit_context.h"
 #include "objects/ui/picture_designers.h"
+#include "objects/ui/shape_designers.h"
 
 void RegisterObjectDesigners(TEditContext& context)
 {
+    RegisterShapeDesigners(context.Designers());
     RegisterPictureDesigners(context.Designers(), context.Actions());
 }

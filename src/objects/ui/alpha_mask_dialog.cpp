@@ -109,5 +109,5 @@ const TLOAlphaMask& TfrmAlphaMaskProperty::Result()
 
 void TfrmAlphaMaskProperty::ShowPreview()
 {
-    preview_->ShowObject(*copy_);
+    preview_->SetObject(copy_.get());
 }

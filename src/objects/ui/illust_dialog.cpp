@@ -205,5 +205,5 @@ const TLOImage& TfrmIllustProperty::Result()
 
 void TfrmIllustProperty::ShowPreview()
 {
-    preview_->ShowObject(*copy_);
+    preview_->SetObject(copy_.get());
 }

@@ -1,35 +1,57 @@
 #include "objects/ui/object_preview.h"
 
-#include "core/canvas/memory_canvas.h"
-#include "core/canvas/scaler.h"
+#include "core/canvas/canvas.h"
+#include "core/canvas/units.h"
 #include "core/model/draw_object.h"
 
+#include <QPainter>
 #include <algorithm>
 
-namespace {
-
-constexpr int kPreviewSide = 200;
-
-} // namespace
-
-TObjectPreview::TObjectPreview(QWidget* parent) : QLabel(parent)
+TObjectPreview::TObjectPreview(QWidget* parent) : QWidget(parent)
 {
-    setFixedSize(kPreviewSide, kPreviewSide);
-    setFrameShape(QFrame::StyledPanel);
+    setMinimumSize(200, 150);
 }
 
-void TObjectPreview::ShowObject(TDrawObject& object)
+void TObjectPreview::SetObject(TDrawObject* object)
 {
-    const TRect bounds = object.GetBounds();
-    const int side = std::max({RectWidth(bounds), RectHeight(bounds), 1});
-    QImage image = CreateBitmap({kPreviewSide, kPreviewSide}, QImage::Format_RGB32, 96);
-    {
-        TMemoryCanvas canvas(image, 96);
-        canvas.SetMapMode(TMapMode::Anisotropic);
-        canvas.SetWindowOrg(bounds.TopLeft());
-        canvas.SetWindowExt({side, side});
-        canvas.SetViewportExt({kPreviewSide, kPreviewSide});
-        object.PaintTo(canvas);
+    object_ = object;
+    update();
+}
+
+void TObjectPreview::SetActualSize(bool actual)
+{
+    actualSize_ = actual;
+    update();
+}
+
+QImage TObjectPreview::Render() const
+{
+    QImage image(size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    if (!object_)
+        return image;
+    const TRect bounds = object_->GetBounds();
+    if (bounds.IsEmpty())
+        return image;
+    TCanvas canvas(&image);
+    canvas.SetMapMode(TMapMode::Anisotropic);
+    canvas.SetWindowOrg(bounds.TopLeft());
+    canvas.SetWindowExt({RectWidth(bounds), RectHeight(bounds)});
+    QSize viewport;
+    if (actualSize_) {
+        const int dpi = std::max(1, logicalDpiY());
+        viewport = QSize(MulDiv(RectWidth(bounds), dpi, kUnitsPerInch), MulDiv(RectHeight(bounds), dpi, kUnitsPerInch));
+    } else {
+        viewport = QSize(RectWidth(bounds), RectHeight(bounds)).scaled(size() - QSize(8, 8), Qt::KeepAspectRatio);
     }
-    setPixmap(QPixmap::fromImage(image));
+    canvas.SetViewportExt(viewport.expandedTo({1, 1}));
+    canvas.SetViewportOrg({(width() - viewport.width()) / 2, (height() - viewport.height()) / 2});
+    object_->PaintTo(canvas);
+    return image;
+}
+
+void TObjectPreview::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, Render());
 }

@@ -1,0 +1,3 @@
+#pragma once
+// Makes the shape and line object classes creatable from streams and object lists.
+void RegisterShapeClasses();
