@@ -7,6 +7,7 @@
 #include "text/point_based_font.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -40,20 +41,39 @@ void TJANCode::FillBar(double left, double right, double bottom)
     canvas_.Painter().fillRect(QRectF(left, rect_.Top, right - left, bottom - rect_.Top), Qt::black);
 }
 
-void TJANCode::DrawDigit(QChar digit, int cellModule, const TPointBasedFont& font)
+void TJANCode::DrawDigit(QChar digit, int cellModule, const TLayoutFont& layout, TColor color)
 {
-    const auto layout = font.LayoutFont(false);
     const double cellLeft = ModuleX(cellModule);
     const double cellWidth = ModuleX(cellModule + kJANCellModules) - cellLeft;
-    const double width = TextWidth(*layout, digit);
+    const double width = TextWidth(layout, digit);
     int offset = width < cellWidth ? static_cast<int>((cellWidth - width) / 2) : 0;
     if (offset == 0)
         offset = 1;
     const QPointF origin(cellLeft + offset, rect_.Bottom - textHeight_ - 1);
     QPainter& painter = canvas_.Painter();
+    const QColor colour = ToQColor(color);
+    // Unturned under a plain scale, the font's cached coverage mask of the digit is drawn
+    // at a quarter-pixel phase; otherwise the outline is filled.
+    const QTransform world = painter.worldTransform();
+    if (world.type() <= QTransform::TxScale) {
+        const QPointF device = world.map(origin);
+        const QPoint pixel(static_cast<int>(std::floor(device.x())), static_cast<int>(std::floor(device.y())));
+        const int phaseX = std::min(3, static_cast<int>((device.x() - pixel.x()) * 4));
+        const int phaseY = std::min(3, static_cast<int>((device.y() - pixel.y()) * 4));
+        if (const auto* mask = layout.GlyphMask(digit.unicode(), world.m11(), world.m22(), phaseX, phaseY)) {
+            QImage tinted(mask->Mask.size(), QImage::Format_ARGB32_Premultiplied);
+            tinted.fill(colour);
+            tinted.setAlphaChannel(mask->Mask);
+            painter.save();
+            painter.resetTransform();
+            painter.drawImage(pixel + mask->Offset, tinted);
+            painter.restore();
+            return;
+        }
+    }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.fillPath(layout->Glyph(digit.unicode()).Outline.translated(origin), ToQColor(font.Color()));
+    painter.fillPath(layout.Glyph(digit.unicode()).Outline.translated(origin), colour);
     painter.restore();
 }
 
@@ -82,15 +102,16 @@ void TJANCode::Draw(const QString& code, bool showFrame, const TPointBasedFont& 
         }
     }
     modules_ = layout.Modules;
-    textHeight_ = showNumber_ ? font.LayoutFont(false)->CellHeight() : 0;
+    const std::shared_ptr<const TLayoutFont> digits = showNumber_ ? font.LayoutFont(false) : nullptr;
+    textHeight_ = digits ? digits->CellHeight() : 0;
     const double digitBottom = showNumber_ ? rect_.Bottom - (textHeight_ + 2) : rect_.Bottom;
     const double guardBottom = showNumber_ ? rect_.Bottom - (textHeight_ / 2 + 2) : rect_.Bottom;
 
     if (showNumber_ && code.size() == 13)
-        DrawDigit(code[0], layout.DigitCells[0], font);
+        DrawDigit(code[0], layout.DigitCells[0], *digits, font.Color());
     for (const TJANSegment& segment : layout.Segments) {
         if (showNumber_ && segment.Digit >= 0)
-            DrawDigit(code[segment.Digit], layout.DigitCells[segment.Digit], font);
+            DrawDigit(code[segment.Digit], layout.DigitCells[segment.Digit], *digits, font.Color());
         // Runs of dark modules become one bar each.
         const double bottom = segment.Guard ? guardBottom : digitBottom;
         int run = -1;

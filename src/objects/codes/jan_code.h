@@ -5,11 +5,13 @@
 // centre. Module edges are exact fractions of the width, so that the canvas's mapping
 // places them on device pixels without first rounding them to logical units.
 #include "core/canvas/rect.h"
+#include "core/persistent/color_type.h"
 #include "objects/codes/jan_symbol.h"
 
 #include <QTransform>
 
 class TCanvas;
+class TLayoutFont;
 class TPointBasedFont;
 
 class TJANCode {
@@ -22,7 +24,7 @@ public:
 private:
     double ModuleX(int module) const;
     void FillBar(double left, double right, double bottom);
-    void DrawDigit(QChar digit, int cellModule, const TPointBasedFont& font);
+    void DrawDigit(QChar digit, int cellModule, const TLayoutFont& layout, TColor color);
 
     TCanvas& canvas_;
     TRect rect_;
