@@ -74,6 +74,14 @@ protected:
 
     QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
 
+    static void SaveDocument(TCodes& codes, const QString& path)
+    {
+        TLabelData document;
+        document.SetPaper(*OneFace());
+        document.SaveObjects(0, codes.All());
+        document.SaveToFile(path);
+    }
+
     QTemporaryDir dir_;
 };
 
@@ -82,12 +90,7 @@ protected:
 TEST_F(CodesDocument, OpensRendersAndSavesUnchanged)
 {
     TCodes codes;
-    {
-        TLabelData document;
-        document.SetPaper(*OneFace());
-        document.SaveObjects(0, codes.All());
-        document.SaveToFile(Path("codes.cld"));
-    }
+    SaveDocument(codes, Path("codes.cld"));
     TLabelData opened;
     opened.LoadFromFile(Path("codes.cld"));
     const QByteArray design = DesignBytes(opened);
@@ -119,12 +122,7 @@ TEST_F(CodesDocument, OpensRendersAndSavesUnchanged)
 TEST_F(CodesDocument, ProgramListsAndExportsTheCodes)
 {
     TCodes codes;
-    {
-        TLabelData document;
-        document.SetPaper(*OneFace());
-        document.SaveObjects(0, codes.All());
-        document.SaveToFile(Path("codes.cld"));
-    }
+    SaveDocument(codes, Path("codes.cld"));
     QByteArray out;
     ASSERT_EQ(testsupport::RunProgram(QStringLiteral(LUMAREST_PROGRAM),
                                       {QStringLiteral("info"), QStringLiteral("--json"), Path("codes.cld")}, &out),

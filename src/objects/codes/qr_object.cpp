@@ -10,16 +10,35 @@
 
 #include <QtEndian>
 
-LR_DEFINE_CLASS(TLOQRCode, TLORectBase, LR_CREATABLE(TLOQRCode),
-    prop::Integer("Angle", &Self::Angle, &Self::SetAngle),
-    prop::Char("EncodeMode", &Self::EncodeMode, &Self::SetEncodeMode),
-    prop::Boolean("AutoEncodeMode", &Self::AutoEncodeMode, &Self::SetAutoEncodeMode),
-    prop::Integer("Version", &Self::Version, &Self::SetVersion),
-    prop::Boolean("AutoVersion", &Self::AutoVersion, &Self::SetAutoVersion),
-    prop::Integer("MaskNo", &Self::MaskNo, &Self::SetMaskNo),
-    prop::Boolean("AutoMask", &Self::AutoMask, &Self::SetAutoMask),
-    prop::Char("ErrorCorrectLevel", &Self::ErrorCorrectLevel, &Self::SetErrorCorrectLevel),
-    prop::Integer("Mergin", &Self::Mergin, &Self::SetMergin))
+namespace {
+
+// The object's published properties: its angle, then the encoder's settings as the
+// object's own, read from its encoder and changed through the object so that it
+// re-encodes.
+std::vector<TPropInfo> ObjectProperties()
+{
+    std::vector<TPropInfo> properties{prop::Integer("Angle", &TLOQRCode::Angle, &TLOQRCode::SetAngle)};
+    for (const TPropInfo* setting : TQRCode::StaticClassInfo().Properties()) {
+        TPropInfo property = *setting;
+        property.Get = [get = setting->Get](const TPersistent& object) {
+            return get(static_cast<const TLOQRCode&>(object).Code());
+        };
+        property.Set = [set = setting->Set](TPersistent& object, const TPropValue& value) {
+            static_cast<TLOQRCode&>(object).ChangeCode([&](TQRCode& code) { set(code, value); });
+        };
+        properties.push_back(std::move(property));
+    }
+    return properties;
+}
+
+} // namespace
+
+const TClassInfo& TLOQRCode::StaticClassInfo()
+{
+    static const TClassInfo info("TLOQRCode", &TLORectBase::StaticClassInfo(), LR_CREATABLE(TLOQRCode),
+                                 &ObjectProperties);
+    return info;
+}
 
 namespace {
 // The colour that stands for "no symbol here" in the turned picture.
@@ -61,10 +80,9 @@ void TLOQRCode::Recompute()
     Invalidate();
 }
 
-template <class T, class U>
-void TLOQRCode::Forward(void (TQRCode::*set)(T), U value)
+void TLOQRCode::ChangeCode(const std::function<void(TQRCode&)>& change)
 {
-    (code_.*set)(value);
+    change(code_);
     Recompute();
 }
 
@@ -82,18 +100,49 @@ void TLOQRCode::SetAngle(int angle)
     Recompute();
 }
 
-void TLOQRCode::SetEncodeMode(char mode) { Forward(&TQRCode::SetEncodeMode, mode); }
-void TLOQRCode::SetAutoEncodeMode(bool automatic) { Forward(&TQRCode::SetAutoEncodeMode, automatic); }
-void TLOQRCode::SetVersion(int version) { Forward(&TQRCode::SetVersion, version); }
-void TLOQRCode::SetAutoVersion(bool automatic) { Forward(&TQRCode::SetAutoVersion, automatic); }
-void TLOQRCode::SetMaskNo(int mask) { Forward(&TQRCode::SetMaskNo, mask); }
-void TLOQRCode::SetAutoMask(bool automatic) { Forward(&TQRCode::SetAutoMask, automatic); }
-void TLOQRCode::SetErrorCorrectLevel(char level) { Forward(&TQRCode::SetErrorCorrectLevel, level); }
-void TLOQRCode::SetMergin(int mergin) { Forward(&TQRCode::SetMergin, mergin); }
+void TLOQRCode::SetEncodeMode(char mode)
+{
+    ChangeCode([&](TQRCode& code) { code.SetEncodeMode(mode); });
+}
+
+void TLOQRCode::SetAutoEncodeMode(bool automatic)
+{
+    ChangeCode([&](TQRCode& code) { code.SetAutoEncodeMode(automatic); });
+}
+
+void TLOQRCode::SetVersion(int version)
+{
+    ChangeCode([&](TQRCode& code) { code.SetVersion(version); });
+}
+
+void TLOQRCode::SetAutoVersion(bool automatic)
+{
+    ChangeCode([&](TQRCode& code) { code.SetAutoVersion(automatic); });
+}
+
+void TLOQRCode::SetMaskNo(int mask)
+{
+    ChangeCode([&](TQRCode& code) { code.SetMaskNo(mask); });
+}
+
+void TLOQRCode::SetAutoMask(bool automatic)
+{
+    ChangeCode([&](TQRCode& code) { code.SetAutoMask(automatic); });
+}
+
+void TLOQRCode::SetErrorCorrectLevel(char level)
+{
+    ChangeCode([&](TQRCode& code) { code.SetErrorCorrectLevel(level); });
+}
+
+void TLOQRCode::SetMergin(int mergin)
+{
+    ChangeCode([&](TQRCode& code) { code.SetMergin(mergin); });
+}
 
 void TLOQRCode::SetPayload(const QByteArray& payload)
 {
-    Forward(&TQRCode::SetPayload, payload);
+    ChangeCode([&](TQRCode& code) { code.SetPayload(payload); });
 }
 
 void TLOQRCode::Loaded()

@@ -9,6 +9,7 @@
 #include "text/rotator.h"
 
 #include <QImage>
+#include <functional>
 #include <memory>
 
 class TLOQRCode : public TLORectBase, public IDORotate {
@@ -40,6 +41,8 @@ public:
     const QByteArray& Payload() const { return code_.Payload(); }
     void SetPayload(const QByteArray& payload);
     const TQRCode& Code() const { return code_; }
+    // Changes the encoder's payload or settings, then re-encodes.
+    void ChangeCode(const std::function<void(TQRCode&)>& change);
     // The turned picture of the last paint at an angle that is not a quarter turn; null
     // when none is cached.
     const QImage& RotatedPicture() const { return rotated_; }
@@ -66,8 +69,6 @@ protected:
     virtual bool StoresPayload() const { return true; }
 
 private:
-    template <class T, class U>
-    void Forward(void (TQRCode::*set)(T), U value);
     void BuildRotated(QSize size);
 
     int angle_ = 0;
