@@ -1,20 +1,25 @@
 #include "core/frame/macro_string.h"
 #include "core/messages.h"
+#include "core/model/draw_site_model.h"
+#include "editing/actions/action_list.h"
 #include "objects/codes/code_classes.h"
 #include "objects/codes/jan_object.h"
 #include "objects/codes/qr_std.h"
+#include "objects/ui/code_designers.h"
 #include "objects/ui/jan_code_dialog.h"
 #include "objects/ui/position_page.h"
 #include "objects/ui/qr_code_dialog.h"
 #include "platform/shift_jis.h"
 #include "text/point_based_font.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -198,4 +203,33 @@ TEST_F(QRCodeDialog, FieldsHistoriesAndRefusals)
     Q_EMIT dialog.KindBox()->activated(sqkTEXT);
     EXPECT_FALSE(dialog.Preview().Code().HasSymbol());
     EXPECT_TRUE(dialog.StatusLabel()->text().contains(QStringLiteral("データが多すぎる")));
+}
+
+TEST(CodeDesigners, OkRecordsOneUndoableChangeAndCancelLeavesTheObject)
+{
+    TDrawSiteModel site;
+    auto* code = static_cast<TLOJANCode*>(site.AddObject(std::make_unique<TLOJANCode>()));
+    TActionList actions;
+    // Answers the modal dialog once it is shown.
+    auto answer = [](bool ok, const QString& text) {
+        QTimer::singleShot(0, [ok, text] {
+            auto* dialog = qobject_cast<TfrmJANCodeProperty*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->CodeEdit()->setText(text);
+            ok ? dialog->accept() : dialog->reject();
+        });
+    };
+    answer(false, QStringLiteral("1234567"));
+    EXPECT_FALSE(EditJANCode(*code, false, &actions));
+    EXPECT_TRUE(code->JANCode().isEmpty());
+    EXPECT_FALSE(actions.CanUndo());
+
+    answer(true, QStringLiteral("1234567"));
+    EXPECT_TRUE(EditJANCode(*code, false, &actions));
+    EXPECT_EQ(code->JANCode(), QStringLiteral("12345670"));
+    ASSERT_TRUE(actions.CanUndo());
+    EXPECT_EQ(actions.UndoCaption(), QStringLiteral("設定変更"));
+    actions.Undo();
+    code = static_cast<TLOJANCode*>(site.Objects().front());
+    EXPECT_TRUE(code->JANCode().isEmpty());
 }
