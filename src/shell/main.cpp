@@ -5,10 +5,12 @@
 #include "shell/cli/cli_command.h"
 #include "core/messages.h"
 #include "document/label_data.h"
+#include "editing/site/edit_context.h"
 #include "graphics/graphics_classes.h"
 #include "graphics/raster/blended_paint.h"
 #include "music/music_classes.h"
 #include "objects/codes/code_classes.h"
+#include "objects/ui/code_designers.h"
 #include "platform/single_instance.h"
 #include "shell/app_frame.h"
 #include "shell/command_line.h"
@@ -68,6 +70,7 @@ int RunDesigner(int argc, char** argv, const QString& fileToOpen)
     int status = 0;
     {
         TfrmMain window(data);
+        RegisterCodeDesigners(window.EditContext().Designers(), window.EditContext().Actions());
         instance.SetOnMessage([&window](const QString& path) { window.OpenDocumentFile(path); });
         window.show();
         // On the first idle moment: the document named on the command line, else a new one.

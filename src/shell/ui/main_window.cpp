@@ -10,7 +10,6 @@
 #include "editing/commands/standard_commands.h"
 #include "editing/site/edit_context.h"
 #include "editing/ui/draw_site.h"
-#include "objects/ui/code_designers.h"
 #include "shell/command_line.h"
 #include "shell/data_module.h"
 #include "shell/ui/sheet_view.h"
@@ -44,7 +43,6 @@ TfrmMain::TfrmMain(TdataMain& data, QWidget* parent)
     : QMainWindow(parent), data_(data), sheetView_(new TSheetView(this)), editContext_(std::make_unique<TEditContext>())
 {
     editContext_->Actions().SetRepeatAllowed(false);
-    RegisterCodeDesigners(editContext_->Designers(), editContext_->Actions());
     drawSite_ = new TDrawSite(*editContext_);
     auto* scroll = new QScrollArea;
     scroll->setWidget(drawSite_);
