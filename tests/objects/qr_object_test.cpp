@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "core/persistent/guid_bytes.h"
 #include "core/stream/component_stream.h"
+#include "graphics/picture/picture_limits.h"
 #include "objects/codes/qr_std.h"
 #include "platform/shift_jis.h"
 
@@ -138,6 +139,18 @@ TEST_F(QRObject, TurnedPictureIsDroppedWhenTheSizeChanges)
     EXPECT_FALSE(code->RotatedPicture().isNull());
     code->SetErrorCorrectLevel('H');
     EXPECT_TRUE(code->RotatedPicture().isNull());
+}
+
+TEST_F(QRObject, TurnedPictureOfAHugeObjectStaysWithinThePictureLimit)
+{
+    auto code = Contact();
+    code->SetBoundsRect({0, 0, 40000, 40000});
+    code->SetAngle(37);
+    const std::optional<QByteArray> read = DecodeWithZbar(RenderObject(*code, 8, 2000), true);
+    const QImage& picture = code->RotatedPicture();
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_LE(qint64(picture.width()) * picture.height(), MaxPicturePixels());
+    EXPECT_EQ(read, code->Payload());
 }
 
 TEST_F(QRObject, QRCodeStreamsInOrderAndReadsBackByteIdentical)

@@ -4,11 +4,14 @@
 #include "core/model/draw_site_model.h"
 #include "core/persistent/color_type.h"
 #include "core/stream/reader.h"
+#include "graphics/picture/picture_limits.h"
 #include "graphics/raster/map_rect_to_quad.h"
 #include "graphics/raster/rotate_flip.h"
 #include "objects/codes/rotated_rect.h"
 
 #include <QtEndian>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -43,6 +46,17 @@ const TClassInfo& TLOQRCode::StaticClassInfo()
 namespace {
 // The colour that stands for "no symbol here" in the turned picture.
 constexpr TColor kTransparentColor = 0xF0F0F0;
+
+// The turned picture is made at the object's logical size, one pixel per unit, but never
+// larger than a picture the program accepts (its turned box may hold twice the pixels);
+// painting stretches it into place anyway.
+QSize CacheSize(QSize logical)
+{
+    const double pixels = double(logical.width()) * logical.height();
+    double factor = std::min(1.0, std::sqrt(MaxPicturePixels() / 2.0 / pixels));
+    factor = std::min(factor, kMaxPictureSide / 2.0 / std::max(logical.width(), logical.height()));
+    return QSize(std::max(1, int(logical.width() * factor)), std::max(1, int(logical.height() * factor)));
+}
 } // namespace
 
 QByteArray ReadQRDataBlock(const QByteArray& data)
@@ -194,9 +208,8 @@ void TLOQRCode::Paint(TCanvas& canvas)
         RotateFlip(turned, code_.ModuleBitmap(), turn / 90, 0);
         painter.drawImage(bounds.ToQRect(), turned);
     } else {
-        const QSize size(RectWidth(rect), RectHeight(rect));
         if (rotated_.isNull())
-            BuildRotated(size);
+            BuildRotated(CacheSize(QSize(RectWidth(rect), RectHeight(rect))));
         painter.drawImage(bounds.ToQRect(), rotated_);
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
