@@ -66,8 +66,12 @@ void TLOQRStd::BuildPayload()
     if (IsLoading())
         return;
     const std::optional<QString> text = BuildPayloadText(fields_);
-    if (!text)
+    if (!text) {
+        // The payload stays; the changed field is still a change of the object.
+        Changed();
+        Invalidate();
         return;
+    }
     const TQRPayload payload = EncodePayload(*text);
     unmappable_ = payload.Unmappable;
     SetPayload(payload.Bytes);
