@@ -228,6 +228,21 @@ TEST_F(QRObject, StdStreamsFieldsNotPayloadAndRebuildsItOnRead)
     EXPECT_NE(TLOQRStd().ProfileGuid(), code->ProfileGuid());
 }
 
+TEST_F(QRObject, StdAcceptsAStoredQRDataAndRebuildsItsPayload)
+{
+    TLOQRCode code;
+    code.SetPayload("stored");
+    QByteArray bytes = ComponentBytes(code);
+    ASSERT_TRUE(bytes.contains(Short("TLOQRCode")));
+    bytes.replace(Short("TLOQRCode"), Short("TLOQRStd"));
+    std::unique_ptr<TComponent> read;
+    ASSERT_NO_THROW(read = ReadComponentBytes(bytes));
+    auto* contact = dynamic_cast<TLOQRStd*>(read.get());
+    ASSERT_NE(contact, nullptr);
+    EXPECT_TRUE(contact->Payload().isEmpty()); // built from its (empty) fields
+    EXPECT_FALSE(ComponentBytes(*contact).contains(Short("QRData")));
+}
+
 TEST_F(QRObject, ProfileGuidOfAnotherSizeIsIgnored)
 {
     TLOQRStd code;
