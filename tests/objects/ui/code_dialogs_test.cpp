@@ -207,6 +207,7 @@ TEST_F(QRCodeDialog, FieldsHistoriesAndRefusals)
 
 TEST(CodeDesigners, OkRecordsOneUndoableChangeAndCancelLeavesTheObject)
 {
+    RegisterCodeClasses(); // the undo snapshots are streamed
     TDrawSiteModel site;
     auto* code = static_cast<TLOJANCode*>(site.AddObject(std::make_unique<TLOJANCode>()));
     TActionList actions;
