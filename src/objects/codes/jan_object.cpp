@@ -104,7 +104,7 @@ void TLOJANCode::DrawOutline(TCanvas& canvas)
 void TLOJANCode::SetBoundsRect(const TRect& rect)
 {
     TLORectBase::SetBoundsRect(rect);
-    rotator_.SetCentre(RectCenter(BoundsRect()));
+    rotator_.SetCentre(RotationCentre(BoundsRect()));
 }
 
 void TLOJANCode::Resize(int width, int height)

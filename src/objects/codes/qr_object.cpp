@@ -237,7 +237,7 @@ void TLOQRCode::SetBoundsRect(const TRect& rect)
     const TRect after = BoundsRect();
     if (RectWidth(after) != RectWidth(before) || RectHeight(after) != RectHeight(before))
         rotated_ = QImage();
-    rotator_.SetCentre(RectCenter(after));
+    rotator_.SetCentre(RotationCentre(after));
 }
 
 void TLOQRCode::Resize(int width, int height)

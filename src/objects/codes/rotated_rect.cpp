@@ -5,6 +5,7 @@
 #include "text/rotator.h"
 
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 QTransform RotationAbout(const TRect& rect, int angle)
@@ -16,6 +17,12 @@ QTransform RotationAbout(const TRect& rect, int angle)
     transform.rotate(NormalizeAngle(angle));
     transform.translate(-cx, -cy);
     return transform;
+}
+
+QPoint RotationCentre(const TRect& rect)
+{
+    return QPoint(static_cast<int>((std::int64_t(rect.Left) + rect.Right) / 2),
+                  static_cast<int>((std::int64_t(rect.Top) + rect.Bottom) / 2));
 }
 
 QPolygonF RotatedRectPolygon(const TRect& rect, int angle)

@@ -13,6 +13,10 @@ class TCanvas;
 // the rectangle.
 QTransform RotationAbout(const TRect& rect, int angle);
 
+// The centre the turn is about, rounded down to whole units (summed in 64 bits, so that
+// no stored rectangle overflows).
+QPoint RotationCentre(const TRect& rect);
+
 // The rectangle's four corners turned about its centre, clockwise from the top-left.
 QPolygonF RotatedRectPolygon(const TRect& rect, int angle);
 
