@@ -5,10 +5,12 @@
 #include "shell/cli/cli_command.h"
 #include "core/messages.h"
 #include "document/label_data.h"
+#include "editing/site/edit_context.h"
 #include "graphics/graphics_classes.h"
 #include "graphics/raster/blended_paint.h"
 #include "music/music_classes.h"
 #include "objects/backgrounds/background_classes.h"
+#include "objects/codes/code_classes.h"
 #include "objects/pictures/picture_classes.h"
 #include "objects/shapes/shape_classes.h"
 #include "platform/single_instance.h"
@@ -91,6 +93,7 @@ int main(int argc, char** argv)
     RegisterPictureClasses();
     RegisterBackgroundClasses();
     RegisterShapeClasses();
+    RegisterCodeClasses();
     const TObsoletePurposeValidator purposeValidator;
     const TPurposeValidatorScope installedValidator(purposeValidator);
     QStringList arguments;

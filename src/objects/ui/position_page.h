@@ -1,5 +1,5 @@
 #pragma once
-// The position page of the picture dialogs: left, top, width and height in millimetres.
+// The "位置" page of the property dialogs: left, top, width and height in millimetres.
 #include "core/canvas/rect.h"
 
 #include <QWidget>
@@ -12,12 +12,15 @@ public:
     explicit TPositionPage(QWidget* parent = nullptr);
 
     void SetRect(const TRect& rect);
+    // The rectangle as entered (logical units).
     TRect Rect() const;
-    // For a new object the size comes from its picture.
+    // Whether width and height are both positive (only then is the rectangle applied).
+    bool HasSize() const;
+    // New objects take their size from placing them: width and height are not edited.
     void SetSizeEnabled(bool enabled);
 
-signals:
-    void RectEdited();
+Q_SIGNALS:
+    void Changed();
 
 private:
     QDoubleSpinBox* left_;
