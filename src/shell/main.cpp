@@ -5,7 +5,6 @@
 #include "shell/cli/cli_command.h"
 #include "core/messages.h"
 #include "document/label_data.h"
-#include "editing/site/edit_context.h"
 #include "graphics/graphics_classes.h"
 #include "graphics/raster/blended_paint.h"
 #include "music/music_classes.h"
