@@ -14,6 +14,7 @@
 #include "shell/data_module.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/message_boxes.h"
+#include "text/text_classes.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -85,6 +86,7 @@ int main(int argc, char** argv)
     RegisterGraphicsClasses();
     RegisterDocumentClasses();
     RegisterMusicClasses();
+    RegisterTextClasses();
     const TObsoletePurposeValidator purposeValidator;
     const TPurposeValidatorScope installedValidator(purposeValidator);
     QStringList arguments;
