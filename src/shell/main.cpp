@@ -18,6 +18,7 @@
 #include "shell/data_module.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/message_boxes.h"
+#include "text/text_classes.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -89,6 +90,7 @@ int main(int argc, char** argv)
     RegisterGraphicsClasses();
     RegisterDocumentClasses();
     RegisterMusicClasses();
+    RegisterTextClasses();
     RegisterPictureClasses();
     RegisterBackgroundClasses();
     RegisterShapeClasses();

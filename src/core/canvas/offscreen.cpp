@@ -24,11 +24,17 @@ QImage TOffscreen::TakeImage()
 
 QRect OffscreenDeviceRect(const TCanvas& canvas, const TRect& logical, int inflate)
 {
+    // The clip's box, never more than the device: a clip set from huge logical bounds must
+    // not ask for a bitmap larger than what can show.
     QRect clipBox;
-    if (canvas.HasClip())
+    const QPaintDevice* device = canvas.Device();
+    if (canvas.HasClip()) {
         clipBox = canvas.ClipRegion().boundingRect();
-    else if (const QPaintDevice* device = canvas.Device())
+        if (device)
+            clipBox &= QRect(0, 0, device->width(), device->height());
+    } else if (device) {
         clipBox = QRect(0, 0, device->width(), device->height());
+    }
     clipBox.adjust(-inflate, -inflate, inflate, inflate);
 
     const QPoint a = canvas.LogicalToDevice(logical.TopLeft());

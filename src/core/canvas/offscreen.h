@@ -27,7 +27,8 @@ private:
 inline constexpr int kOffscreenInflate = 5;
 
 // The device rectangle an offscreen bitmap for the logical rectangle covers: its part inside
-// the canvas's clip box enlarged by inflate pixels on every side (empty when none).
+// the canvas's clip box (within the device) enlarged by inflate pixels on every side (empty
+// when none).
 QRect OffscreenDeviceRect(const TCanvas& canvas, const TRect& logical, int inflate);
 
 // A bitmap covering OffscreenDeviceRect of the logical rectangle, with the canvas's mapping and

@@ -4,6 +4,7 @@
 #include "core/canvas/rect.h"
 
 #include <QString>
+#include <type_traits>
 
 class TCanvas;
 
@@ -90,9 +91,11 @@ protected:
 };
 
 // An arc through a start, a bulge and an end point; edits happen between BeginEdit and
-// EndEdit, so that the object settles its shape once.
+// EndEdit, so that the object settles its shape once. An object may withhold the curve for
+// a time (CurveAvailable false): callers then treat it as not offering one (AvailableCurve).
 class IDOCurve {
 public:
+    virtual bool CurveAvailable() const { return true; }
     virtual QPoint StartPoint() const = 0;
     virtual void SetStartPoint(QPoint point) = 0;
     virtual QPoint EndPoint() const = 0;
@@ -105,6 +108,15 @@ public:
 protected:
     ~IDOCurve() = default;
 };
+
+// The object's curve while it offers one.
+template <class T>
+auto* AvailableCurve(T* object)
+{
+    using Curve = std::conditional_t<std::is_const_v<T>, const IDOCurve, IDOCurve>;
+    auto* curve = dynamic_cast<Curve*>(object);
+    return curve && curve->CurveAvailable() ? curve : nullptr;
+}
 
 // Objects that can size themselves to their content.
 class IDOAutoSize {

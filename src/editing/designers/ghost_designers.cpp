@@ -106,7 +106,7 @@ class TDOCurveGhostDesigner : public TDODesigner {
 public:
     bool CreatePivots(TEditSite& site, TDrawObject& object) override
     {
-        const auto* curve = dynamic_cast<const IDOCurve*>(&object);
+        const auto* curve = AvailableCurve(static_cast<const TDrawObject*>(&object));
         if (!curve)
             return false;
         Place(site, object, {{kStartIndex, TPivotKind::Label, curve->StartPoint(), TPivotCursor::SizeWE},
@@ -116,7 +116,7 @@ public:
     }
     bool AddGhost(TEditSite& site, TDrawObject& object, int index) override
     {
-        if (!dynamic_cast<IDOCurve*>(&object))
+        if (!AvailableCurve(&object))
             return false;
         if (index == kMoveIndex)
             ::AddGhost(site, std::make_unique<TMoveGhost>(object));
@@ -142,7 +142,7 @@ public:
     bool CreatePivots(TEditSite& site, TDrawObject& object) override
     {
         const auto* rect = dynamic_cast<const IDORect*>(&object);
-        const auto* curve = dynamic_cast<const IDOCurve*>(&object);
+        const auto* curve = AvailableCurve(static_cast<const TDrawObject*>(&object));
         if (!rect || !curve)
             return false;
         if (!IsStraightArc({curve->StartPoint(), curve->EndPoint(), curve->BulgePoint()}))
