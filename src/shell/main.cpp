@@ -8,6 +8,7 @@
 #include "graphics/graphics_classes.h"
 #include "graphics/raster/blended_paint.h"
 #include "music/music_classes.h"
+#include "objects/groups/group_classes.h"
 #include "platform/single_instance.h"
 #include "shell/app_frame.h"
 #include "shell/command_line.h"
@@ -85,6 +86,7 @@ int main(int argc, char** argv)
     RegisterGraphicsClasses();
     RegisterDocumentClasses();
     RegisterMusicClasses();
+    RegisterGroupClasses();
     const TObsoletePurposeValidator purposeValidator;
     const TPurposeValidatorScope installedValidator(purposeValidator);
     QStringList arguments;
