@@ -9,6 +9,7 @@
 #include "core/face/face_preview.h"
 #include "core/model/document_facts.h"
 #include "core/model/draw_object.h"
+#include "core/model/object_walk.h"
 #include "core/model/placement.h"
 #include "core/storage/doc_name_list.h"
 #include "core/storage/doc_stream.h"
@@ -117,23 +118,30 @@ std::vector<std::unique_ptr<TDrawObject>> TLabelData::LoadObjects(int face)
     if (paper_ && face >= 0 && face < paper_->FaceCount())
         paper_->GetFaceInfo(face, info);
     const TRect area = FaceArea(face);
+    std::vector<TDrawObject*> loaded;
+    for (const auto& object : objects)
+        loaded.push_back(object.get());
+    // Date fields take the document's dates wherever they sit, inside groups too.
+    ForEachObjectDeep(loaded, [this](TDrawObject& object) {
+        auto* date = dynamic_cast<IDocumentDateObject*>(&object);
+        if (!date)
+            return;
+        switch (date->UpdateFlag()) {
+        case TDateUpdateFlag::dufOpen:
+            date->SetDate(openTime_);
+            break;
+        case TDateUpdateFlag::dufPrint:
+            date->SetDate(lastPrint_);
+            break;
+        case TDateUpdateFlag::dufSave:
+            date->SetDate(lastSave_);
+            break;
+        case TDateUpdateFlag::dufNo:
+            break;
+        }
+    });
     for (std::unique_ptr<TDrawObject>& object : objects) {
         object->SetName({});
-        if (auto* date = dynamic_cast<IDocumentDateObject*>(object.get())) {
-            switch (date->UpdateFlag()) {
-            case TDateUpdateFlag::dufOpen:
-                date->SetDate(openTime_);
-                break;
-            case TDateUpdateFlag::dufPrint:
-                date->SetDate(lastPrint_);
-                break;
-            case TDateUpdateFlag::dufSave:
-                date->SetDate(lastSave_);
-                break;
-            case TDateUpdateFlag::dufNo:
-                break;
-            }
-        }
         if (auto* background = dynamic_cast<IBackgroundImageObject*>(object.get())) {
             if (std::unique_ptr<TDrawObject> current = background->CurrentKind())
                 object = std::move(current);

@@ -10,6 +10,7 @@
 #include "music/music_classes.h"
 #include "objects/backgrounds/background_classes.h"
 #include "objects/codes/code_classes.h"
+#include "objects/groups/group_classes.h"
 #include "objects/pictures/picture_classes.h"
 #include "objects/shapes/shape_classes.h"
 #include "platform/single_instance.h"
@@ -95,6 +96,7 @@ int main(int argc, char** argv)
     RegisterBackgroundClasses();
     RegisterShapeClasses();
     RegisterCodeClasses();
+    RegisterGroupClasses();
     const TObsoletePurposeValidator purposeValidator;
     const TPurposeValidatorScope installedValidator(purposeValidator);
     QStringList arguments;

@@ -36,7 +36,8 @@ void KeepInside(const std::vector<TDrawObject*>& objects, const TRect& area)
 
 void ScaleObjects(const std::vector<TDrawObject*>& objects, const TRect& from, const TRect& to)
 {
-    if (from == to)
+    // A rectangle without area gives no scale to map by.
+    if (from == to || RectWidth(from) == 0 || RectHeight(from) == 0)
         return;
     const auto map = [&](QPoint corner) {
         return QPoint(from.Left + MulDiv(corner.x() - from.Left, RectWidth(to), RectWidth(from)) + (to.Left - from.Left),

@@ -11,7 +11,8 @@ class TDrawSiteModel;
 // the area.
 void KeepInside(const std::vector<TDrawObject*>& objects, const TRect& area);
 
-// Maps each object's bounds from one rectangle onto another (nothing when they are equal).
+// Maps each object's bounds from one rectangle onto another (nothing when they are equal
+// or the first has no width or no height).
 void ScaleObjects(const std::vector<TDrawObject*>& objects, const TRect& from, const TRect& to);
 
 // Fits a new object onto the site (proportionally when it keeps its aspect) and centres it
