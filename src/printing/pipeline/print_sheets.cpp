@@ -105,7 +105,6 @@ private:
         bands.PageOrigin = pageOrigin_;
         bands.Destination = QRect(topLeft, bottomRight - QPoint(1, 1))
                                 .adjusted(-kDestinationMargin, -kDestinationMargin, kDestinationMargin, kDestinationMargin);
-        bands.Lossless = site_.HoldsCodes();
         TGammaPrintPage page(canvas, bands, spec_.Gamma);
         while (Running() && page.NextBand()) {
             site_.DrawTo(page.Canvas(), QPoint(0, 0), 100);

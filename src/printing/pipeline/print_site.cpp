@@ -15,7 +15,6 @@
 #include "printing/pipeline/soft_edge.h"
 
 #include <QBuffer>
-#include <cstring>
 
 LR_DEFINE_CLASS(TPrintSite, TDrawSiteModel, LR_ABSTRACT)
 
@@ -37,14 +36,6 @@ void PlaceOnSheet(TDrawObject& object, const TRect& outer)
         return;
     }
     enclose->MoveBy(outer.Left, outer.Top);
-}
-
-bool IsCodeClass(const TClassInfo* info)
-{
-    for (; info; info = info->Parent())
-        if (std::strcmp(info->Name(), "TLOJANCode") == 0 || std::strcmp(info->Name(), "TLOQRCode") == 0)
-            return true;
-    return false;
 }
 
 } // namespace
@@ -115,14 +106,6 @@ void TPrintSite::Fill(int face)
         object->SetSelectable(false);
         AddObject(std::move(object));
     }
-}
-
-bool TPrintSite::HoldsCodes() const
-{
-    for (int i = 0; i < ObjectCount(); ++i)
-        if (IsCodeClass(&Object(i)->ClassInfo()))
-            return true;
-    return false;
 }
 
 void TPrintSite::DrawObjectTo(TDrawObject& object, TCanvas& canvas)

@@ -24,9 +24,6 @@ public:
     void Fill(int face);
     // Whether the paper's printed pattern has objects for face a.
     bool HasPatternImages(int face) const;
-    // Whether an object on the site draws a barcode or a QR code (their bands must not
-    // be compressed lossily).
-    bool HoldsCodes() const;
 
 protected:
     void DrawObjectTo(TDrawObject& object, TCanvas& canvas) override;

@@ -72,7 +72,8 @@ void TStretchPrintPage::Flush()
     QPainter& painter = target_.Painter();
     painter.save();
     painter.resetTransform();
-    painter.setRenderHint(QPainter::LosslessImageRendering, setup_.Lossless);
+    // Bands are written losslessly: the print keeps the rendered colours exactly.
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(band.Destination.translated(setup_.PageOrigin), bitmap_);
     painter.restore();

@@ -21,8 +21,6 @@ struct TBandPageSetup {
     bool Banding = true;
     QPoint PageOrigin; // printer pixels
     QRect Destination; // printer pixels from the page origin
-    // Bands are written without lossy compression (barcodes and QR codes must stay sharp).
-    bool Lossless = false;
 };
 
 class TStretchPrintPage {
