@@ -80,6 +80,32 @@ std::vector<std::unique_ptr<TDrawObject>> Boxes(std::initializer_list<std::pair<
     return objects;
 }
 
+std::vector<std::unique_ptr<TDrawObject>> WithBrokenBox()
+{
+    std::vector<std::unique_ptr<TDrawObject>> objects;
+    auto broken = std::make_unique<TPrintTestBroken>();
+    broken->SetBoundsRect({100, 100, 300, 300});
+    objects.push_back(std::move(broken));
+    return objects;
+}
+
+int WorstChannelDifference(const QImage& first, const QImage& second, const std::function<bool(int x, int y)>& skip)
+{
+    const QImage a = first.convertToFormat(QImage::Format_RGB32);
+    const QImage b = second.convertToFormat(QImage::Format_RGB32);
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            if (skip && skip(x, y))
+                continue;
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))});
+        }
+    return worst;
+}
+
 namespace {
 
 bool Near(QRgb pixel, const QColor& colour)

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPointF>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 inline const QString kTwoUpDisc = QStringLiteral("CDラベル A4 2面 118mm 内径22mm");
@@ -41,6 +42,12 @@ protected:
 };
 
 std::vector<std::unique_ptr<TDrawObject>> Boxes(std::initializer_list<std::pair<TRect, int>> boxes);
+
+// A box that cannot be drawn on a printer, with the colour boxes before it.
+std::vector<std::unique_ptr<TDrawObject>> WithBrokenBox();
+// The largest difference on any channel between two pictures of one size, leaving out the
+// pixels for which skip answers true.
+int WorstChannelDifference(const QImage& a, const QImage& b, const std::function<bool(int x, int y)>& skip = {});
 
 // The centroid (pixel centres) of the pixels within 60 of the colour on each channel, in
 // pixels; (-1, -1) when there are none.

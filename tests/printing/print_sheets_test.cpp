@@ -258,10 +258,7 @@ TEST_F(PrintSheetsTest, AFailureWhileRenderingAbortsTheJob)
 {
     UsePaper(kTwoUpDisc);
     Design(0, kRed);
-    std::vector<std::unique_ptr<TDrawObject>> broken;
-    broken.push_back(std::make_unique<TPrintTestBroken>());
-    static_cast<TPrintTestBroken&>(*broken.back()).SetBoundsRect({100, 100, 300, 300});
-    Design(1, kGreen, std::move(broken));
+    Design(1, kGreen, WithBrokenBox());
     EXPECT_THROW(Print(TPrintSpec()), EAppError);
     EXPECT_TRUE(target.Aborted());
     EXPECT_FALSE(target.Ended());
@@ -325,13 +322,5 @@ TEST_F(PrintSheetsTest, APrintedFaceMatchesItsExport)
     const TRect outer = FaceOuter(1);
     const QImage printed = target.Pages()[0].copy(outer.ToQRect());
     ASSERT_EQ(printed.size(), exported.size());
-    int worst = 0;
-    for (int y = 0; y < printed.height(); ++y)
-        for (int x = 0; x < printed.width(); ++x) {
-            const QRgb a = printed.pixel(x, y);
-            const QRgb b = exported.pixel(x, y);
-            worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                              std::abs(qBlue(a) - qBlue(b))});
-        }
-    EXPECT_LE(worst, 2);
+    EXPECT_LE(WorstChannelDifference(printed, exported), 2);
 }
