@@ -238,7 +238,7 @@ void TDrawSiteModel::DrawTo(TCanvas& canvas, QPoint origin, int scale)
         if (onPaint_)
             onPaint_(this, canvas);
         for (TDrawObject* object : Objects())
-            object->PaintTo(canvas);
+            DrawObjectTo(*object, canvas);
         if (onPaintAfter_)
             onPaintAfter_(this, canvas);
     } catch (...) {
@@ -246,4 +246,9 @@ void TDrawSiteModel::DrawTo(TCanvas& canvas, QPoint origin, int scale)
         throw;
     }
     restore();
+}
+
+void TDrawSiteModel::DrawObjectTo(TDrawObject& object, TCanvas& canvas)
+{
+    object.PaintTo(canvas);
 }

@@ -107,6 +107,8 @@ public:
 protected:
     // Reacts to notifications of the site's objects and forwards them to its listeners.
     virtual void ObjectNotify(TObject* sender, const TNotifyId& id);
+    // Draws one object during DrawTo (a site may skip objects or act after each).
+    virtual void DrawObjectTo(TDrawObject& object, TCanvas& canvas);
 
 private:
     friend class TDrawObject;
