@@ -5,12 +5,10 @@
 #include "core/error.h"
 #include "core/messages.h"
 #include "editing/actions/object_actions.h"
-#include "editing/clipboard/object_list.h"
+#include "editing/clipboard/object_clipboard.h"
 #include "editing/commands/alignment.h"
 #include "editing/commands/standard_commands.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QMimeData>
 
 namespace {
@@ -153,7 +151,7 @@ TEST_F(CommandTest, CutAndPasteRoundTripThroughTheClipboard)
 TEST_F(CommandTest, PastePullsCentresInsideASmallerFace)
 {
     TTestRect far(TRect(900, 700, 1000, 800));
-    CopyObjectsToClipboard({&far});
+    CopyObjectsToClipboard(clipboard, site, {&far});
     site.SetLogSize(500, 400);
     TDSAPaste paste;
     paste.Execute(site);
@@ -175,7 +173,9 @@ TEST_F(CommandTest, PasteOfPlainTextAsksTheCreationTool)
     auto designer = std::make_unique<TPasteDesigner>();
     TPasteDesigner* seen = designer.get();
     context.Designers().Add(std::move(designer));
-    QGuiApplication::clipboard()->setText(QStringLiteral("こんにちは"));
+    auto text = std::make_unique<QMimeData>();
+    text->setText(QStringLiteral("こんにちは"));
+    clipboard.SetMimeData(std::move(text));
     TDSAPaste paste;
     ASSERT_TRUE(paste.Enabled(site));
     paste.Execute(site);
