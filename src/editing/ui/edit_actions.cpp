@@ -251,6 +251,18 @@ void TEditActions::SiteChanged()
 {
     TDrawSite* site = siteOf_();
     catcher_->SetDrawSite(site ? &site->Site() : nullptr);
+    if (site != watchedSite_) {
+        if (watchedSite_)
+            disconnect(watchedSite_, nullptr, this, nullptr);
+        watchedSite_ = site;
+        // A gesture ends with the commands up to date, so that a shortcut right after it
+        // works.
+        if (site) {
+            connect(site, &TDrawSite::Edited, this, &TEditActions::Refresh);
+            connect(site, &TDrawSite::ModifiedChanged, this, &TEditActions::ScheduleRefresh);
+            connect(site, &QObject::destroyed, this, [this] { watchedSite_ = nullptr; });
+        }
+    }
     ScheduleRefresh();
 }
 

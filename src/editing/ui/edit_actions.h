@@ -78,6 +78,7 @@ private:
     std::vector<std::unique_ptr<TBinding>> bindings_;
     std::unique_ptr<TDSNotifyCatcher> catcher_;
     std::function<QRegion()> faceRegion_;
+    TDrawSite* watchedSite_ = nullptr;
     int clipboardHandler_ = 0;
     bool refreshPending_ = false;
 };

@@ -145,9 +145,6 @@ void TfrmMain::CreateEditActions()
         const TRect outer = faceInfo_.OuterRect();
         return region.translated(-outer.Left, -outer.Top);
     });
-    // A gesture ends with the commands up to date, so that a shortcut right after it works.
-    connect(drawSite_, &TDrawSite::Edited, editActions_, &TEditActions::Refresh);
-    connect(drawSite_, &TDrawSite::ModifiedChanged, editActions_, &TEditActions::ScheduleRefresh);
     const auto fill = [](QMenu* menu, const QList<QAction*>& actions) {
         for (QAction* action : actions) {
             if (action)
