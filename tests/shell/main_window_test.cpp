@@ -35,6 +35,15 @@ protected:
     }
     void TearDown() override { SetMessageBoxHandler(previous_); }
 
+    // The window shown on a new document, ready for mouse and key input.
+    static void ShowNewDocument(TfrmMain& window)
+    {
+        window.resize(1200, 800);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(window.NewDocument());
+    }
+
     // A point of the sheet view inside the given face.
     static QPoint PointInFace(const TSheetView& view, int face)
     {
@@ -160,10 +169,7 @@ TEST_F(MainWindow, ChosenFaceIsEditedOnTheDrawSiteAndStoredBack)
 {
     RegisterClass(TShellTestBox::StaticClassInfo());
     TfrmMain window(data_);
-    window.resize(1200, 800);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    ASSERT_TRUE(window.NewDocument());
+    ASSERT_NO_FATAL_FAILURE(ShowNewDocument(window));
     Q_EMIT window.SheetView()->FaceChosen(1);
     EXPECT_EQ(window.Document()->CurrentLabelNo(), 1);
     TDrawSite* site = window.DrawSite();
@@ -229,10 +235,7 @@ TEST_F(MainWindow, EditingAFaceWithMouseKeysAndTheClipboard)
 {
     RegisterClass(TShellTestBox::StaticClassInfo());
     TfrmMain window(data_);
-    window.resize(1200, 800);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    ASSERT_TRUE(window.NewDocument());
+    ASSERT_NO_FATAL_FAILURE(ShowNewDocument(window));
     const QPoint face1 = PointInFace(*window.SheetView(), 1);
     ASSERT_NE(face1, QPoint(-1, -1));
     QTest::mouseClick(window.SheetView(), Qt::LeftButton, {}, face1);
