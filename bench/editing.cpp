@@ -1,7 +1,8 @@
-// Editing 1,000 objects on a face: one drag frame of all of them, undo and redo of the
-// whole drag, and the repaint of a 1,600 x 1,000 view at 400 %; against QGraphicsScene
-// moving and painting 1,000 rectangle items and QUndoStack undoing and redoing a macro
-// of 1,000 move commands.
+// Editing 1,000 objects on a face: select all, the start of a drag of all of them, one
+// drag frame, the commit, undo and redo of the whole drag, and the repaint of a
+// 1,600 x 1,000 view at 400 %; against QGraphicsScene selecting, moving and painting
+// 1,000 rectangle items and QUndoStack pushing, undoing and redoing a macro of 1,000
+// move commands.
 #include "core/canvas/canvas.h"
 #include "core/model/rect_object.h"
 #include "core/stream/class_registry.h"
@@ -99,7 +100,78 @@ void DragFramePeer(benchmark::State& state)
     }
 }
 
-void UndoRedo(benchmark::State& state)
+void SelectAll(benchmark::State& state)
+{
+    TBenchSite bench;
+    bool on = false;
+    for (auto _ : state) {
+        on = !on;
+        bench.site.SelectAll(on);
+    }
+}
+
+void SelectAllPeer(benchmark::State& state)
+{
+    TPeerScene peer;
+    for (QGraphicsRectItem* item : peer.items)
+        item->setFlag(QGraphicsItem::ItemIsSelectable);
+    bool on = false;
+    for (auto _ : state) {
+        on = !on;
+        for (QGraphicsRectItem* item : peer.items)
+            item->setSelected(on);
+    }
+}
+
+void DragStart(benchmark::State& state)
+{
+    TBenchSite bench;
+    for (auto _ : state) {
+        bench.site.Press(Qt::LeftButton, {30, 20}, 0);
+        state.PauseTiming();
+        bench.site.Cancel();
+        bench.site.SelectAll(true);
+        state.ResumeTiming();
+    }
+}
+
+// The peer's drag start: the selected items and their positions at the press.
+void DragStartPeer(benchmark::State& state)
+{
+    TPeerScene peer;
+    for (QGraphicsRectItem* item : peer.items) {
+        item->setFlag(QGraphicsItem::ItemIsSelectable);
+        item->setSelected(true);
+    }
+    for (auto _ : state) {
+        std::vector<std::pair<QGraphicsItem*, QPointF>> start;
+        for (QGraphicsItem* item : peer.scene.selectedItems())
+            start.emplace_back(item, item->pos());
+        benchmark::DoNotOptimize(start.data());
+    }
+}
+
+void Commit(benchmark::State& state)
+{
+    TBenchSite bench;
+    bench.context.Actions().SetRepeatAllowed(false);
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench.site.Press(Qt::LeftButton, {30, 20}, 0);
+        bench.site.MoveTo({40, 30}, 0);
+        state.ResumeTiming();
+        bench.site.Release(Qt::LeftButton, {40, 30}, 0);
+        state.PauseTiming();
+        bench.context.Actions().Undo();
+        bench.site.SelectAll(true);
+        state.ResumeTiming();
+    }
+}
+
+// Undo alone, with the redo that prepares the next iteration outside the timing; and
+// the other way round.
+template <bool undo>
+void UndoOrRedo(benchmark::State& state)
 {
     TBenchSite bench;
     bench.site.Press(Qt::LeftButton, {30, 20}, 0);
@@ -107,9 +179,19 @@ void UndoRedo(benchmark::State& state)
     bench.site.Release(Qt::LeftButton, {60, 50}, 0);
     TActionList& actions = bench.context.Actions();
     actions.SetRepeatAllowed(false);
-    for (auto _ : state) {
+    if (!undo)
         actions.Undo();
-        actions.Redo();
+    for (auto _ : state) {
+        if (undo)
+            actions.Undo();
+        else
+            actions.Redo();
+        state.PauseTiming();
+        if (undo)
+            actions.Redo();
+        else
+            actions.Undo();
+        state.ResumeTiming();
     }
 }
 
@@ -124,17 +206,46 @@ private:
     QPointF by_;
 };
 
-void UndoRedoPeer(benchmark::State& state)
+void PushMoves(QUndoStack& stack, const TPeerScene& peer)
 {
-    TPeerScene peer;
-    QUndoStack stack;
     stack.beginMacro(QStringLiteral("移動"));
     for (QGraphicsRectItem* item : peer.items)
         stack.push(new TMoveCommand(item, {30, 30}));
     stack.endMacro();
+}
+
+void CommitPeer(benchmark::State& state)
+{
+    TPeerScene peer;
+    QUndoStack stack;
+    stack.setUndoLimit(10);
     for (auto _ : state) {
+        PushMoves(stack, peer);
+        state.PauseTiming();
         stack.undo();
-        stack.redo();
+        state.ResumeTiming();
+    }
+}
+
+template <bool undo>
+void UndoOrRedoPeer(benchmark::State& state)
+{
+    TPeerScene peer;
+    QUndoStack stack;
+    PushMoves(stack, peer);
+    if (!undo)
+        stack.undo();
+    for (auto _ : state) {
+        if (undo)
+            stack.undo();
+        else
+            stack.redo();
+        state.PauseTiming();
+        if (undo)
+            stack.redo();
+        else
+            stack.undo();
+        state.ResumeTiming();
     }
 }
 
@@ -168,9 +279,17 @@ void RepaintPeer(benchmark::State& state)
 
 } // namespace
 
+BENCHMARK(SelectAll)->Name("edit_select_all/ours")->Unit(benchmark::kMicrosecond);
+BENCHMARK(SelectAllPeer)->Name("edit_select_all/peer")->Unit(benchmark::kMicrosecond);
+BENCHMARK(DragStart)->Name("edit_drag_start/ours")->Unit(benchmark::kMicrosecond);
+BENCHMARK(DragStartPeer)->Name("edit_drag_start/peer")->Unit(benchmark::kMicrosecond);
 BENCHMARK(DragFrame)->Name("edit_drag_frame/ours")->Unit(benchmark::kMicrosecond);
 BENCHMARK(DragFramePeer)->Name("edit_drag_frame/peer")->Unit(benchmark::kMicrosecond);
-BENCHMARK(UndoRedo)->Name("edit_undo_redo/ours")->Unit(benchmark::kMicrosecond);
-BENCHMARK(UndoRedoPeer)->Name("edit_undo_redo/peer")->Unit(benchmark::kMicrosecond);
+BENCHMARK(Commit)->Name("edit_commit/ours")->Unit(benchmark::kMicrosecond);
+BENCHMARK(CommitPeer)->Name("edit_commit/peer")->Unit(benchmark::kMicrosecond);
+BENCHMARK(UndoOrRedo<true>)->Name("edit_undo/ours")->Unit(benchmark::kMicrosecond);
+BENCHMARK(UndoOrRedoPeer<true>)->Name("edit_undo/peer")->Unit(benchmark::kMicrosecond);
+BENCHMARK(UndoOrRedo<false>)->Name("edit_redo/ours")->Unit(benchmark::kMicrosecond);
+BENCHMARK(UndoOrRedoPeer<false>)->Name("edit_redo/peer")->Unit(benchmark::kMicrosecond);
 BENCHMARK(Repaint)->Name("edit_repaint_400/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(RepaintPeer)->Name("edit_repaint_400/peer")->Unit(benchmark::kMillisecond);

@@ -5,12 +5,10 @@
 #include "core/error.h"
 #include "core/messages.h"
 #include "editing/actions/object_actions.h"
-#include "editing/clipboard/object_list.h"
+#include "editing/clipboard/object_clipboard.h"
 #include "editing/commands/alignment.h"
 #include "editing/commands/standard_commands.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QMimeData>
 
 namespace {
@@ -60,6 +58,68 @@ TEST_F(CommandTest, EveryChangeCommandIsOneUndoableStep)
     site.SelectAll(false);
     c->SetSelected(true);
     ExpectOneStep(back, "背面に移動");
+}
+
+// The reverse commands of the table, each on objects set up for it: one step, undone and
+// redone by the bytes; with nothing to do they are disabled.
+TEST_F(CommandTest, EveryReverseCommandIsOneUndoableStep)
+{
+    site.SelectAll(true);
+    TDSALock unlock(false);
+    TDSADontPrint doPrint(false);
+    TDSAVertText horizontal(false);
+    for (TDrawSiteCommand* command : std::initializer_list<TDrawSiteCommand*>{&unlock, &doPrint, &horizontal})
+        EXPECT_FALSE(command->Enabled(site)) << command->Caption.toStdString();
+    a->SetMovable(false);
+    b->SetDontPrint(true);
+    c->SetVertical(true);
+    ExpectOneStep(unlock, "固定しない");
+    ExpectOneStep(doPrint, "印刷禁止にしない");
+    ExpectOneStep(horizontal, "横書き");
+    TDSAOffsetAngle half(QStringLiteral("180ﾟ(&O)"), 180, QStringLiteral("設定変更"));
+    TDSAOffsetAngle left(QStringLiteral("左に90ﾟ(&E)"), 270, QStringLiteral("設定変更"));
+    ExpectOneStep(half, "設定変更");
+    ExpectOneStep(left, "設定変更");
+    TDSACut cut;
+    ExpectOneStep(cut, "切り取り");
+}
+
+// Commands that change no stored bytes leave no undo step; undo and redo as commands walk
+// the list and deselect first.
+TEST_F(CommandTest, SelectionCopyUndoAndRedoCommands)
+{
+    d->SetSelectable(false);
+    const QByteArray before = Bytes();
+    TDSASelectAll selectAll;
+    ASSERT_TRUE(selectAll.Enabled(site));
+    selectAll.Execute(site);
+    EXPECT_EQ(site.GetObjects(true).size(), 3u); // the unselectable line stays out
+    TDSACopy copy;
+    copy.Execute(site);
+    EXPECT_NE(clipboard.MimeData(), nullptr);
+    EXPECT_EQ(Actions().Count(), 0);
+    EXPECT_EQ(Bytes(), before);
+
+    TDSAUndo undo;
+    TDSARedo redo;
+    EXPECT_FALSE(undo.Enabled(site));
+    EXPECT_FALSE(redo.Enabled(site));
+    TDSALock lock(true);
+    lock.Execute(site);
+    const QByteArray locked = Bytes();
+    EXPECT_EQ(UndoMenuCaption(Actions()), "固定するの取り消し(&U)");
+    site.SelectAll(true);
+    ASSERT_TRUE(undo.Enabled(site));
+    undo.Execute(site);
+    EXPECT_EQ(Bytes(), before);
+    // The selection was dropped first; the objects the undo changed are selected.
+    EXPECT_EQ(site.GetObjects(true).size(), 3u);
+    EXPECT_FALSE(d->Selected());
+    EXPECT_EQ(RedoMenuCaption(Actions()), "固定するのやり直し(&R)");
+    ASSERT_TRUE(redo.Enabled(site));
+    redo.Execute(site);
+    EXPECT_EQ(Bytes(), locked);
+    EXPECT_FALSE(redo.Enabled(site));
 }
 
 TEST_F(CommandTest, EnabledRulesAndFilters)
@@ -153,7 +213,7 @@ TEST_F(CommandTest, CutAndPasteRoundTripThroughTheClipboard)
 TEST_F(CommandTest, PastePullsCentresInsideASmallerFace)
 {
     TTestRect far(TRect(900, 700, 1000, 800));
-    CopyObjectsToClipboard({&far});
+    CopyObjectsToClipboard(clipboard, site, {&far});
     site.SetLogSize(500, 400);
     TDSAPaste paste;
     paste.Execute(site);
@@ -175,7 +235,9 @@ TEST_F(CommandTest, PasteOfPlainTextAsksTheCreationTool)
     auto designer = std::make_unique<TPasteDesigner>();
     TPasteDesigner* seen = designer.get();
     context.Designers().Add(std::move(designer));
-    QGuiApplication::clipboard()->setText(QStringLiteral("こんにちは"));
+    auto text = std::make_unique<QMimeData>();
+    text->setText(QStringLiteral("こんにちは"));
+    clipboard.SetMimeData(std::move(text));
     TDSAPaste paste;
     ASSERT_TRUE(paste.Enabled(site));
     paste.Execute(site);

@@ -2,6 +2,7 @@
 // A draw site on its own editing context, where one logical unit is one device pixel, with
 // helpers to add stand-in objects, drive gestures and take the bytes the design saves.
 #include "core/stream/component_stream.h"
+#include "editing/clipboard/clipboard.h"
 #include "editing/site/edit_context.h"
 #include "editing/site/edit_site.h"
 #include "test_objects.h"
@@ -15,6 +16,8 @@ protected:
     EditingTest()
     {
         RegisterTestObjects();
+        // The model tests keep off the desktop's clipboard.
+        context.SetClipboard(&clipboard);
         site.SetDeviceResolution(254);
         site.Scaler().SetUnitDPI(254);
         site.SetLogSize(1000, 800);
@@ -71,6 +74,7 @@ protected:
         EXPECT_EQ(Bytes(), before);
     }
 
+    TMemoryClipboard clipboard;
     TEditContext context;
     TEditSite site{context};
 };

@@ -4,13 +4,17 @@
 #include "core/model/rect_object.h"
 #include "core/stream/class_registry.h"
 #include "editing/ui/draw_site.h"
+#include "document/grid.h"
 #include "document/label_data.h"
+#include "editing/site/edit_context.h"
 #include "shell/app_frame.h"
 #include "shell/data_module.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/sheet_view.h"
 #include "support/test_support.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -31,12 +35,20 @@ protected:
     }
     void TearDown() override { SetMessageBoxHandler(previous_); }
 
-    // A point of the sheet view inside the given face, probed on a coarse grid (each probe
-    // builds the face's region).
+    // The window shown on a new document, ready for mouse and key input.
+    static void ShowNewDocument(TfrmMain& window)
+    {
+        window.resize(1200, 800);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(window.NewDocument());
+    }
+
+    // A point of the sheet view inside the given face.
     static QPoint PointInFace(const TSheetView& view, int face)
     {
-        for (int y = 0; y < view.height(); y += 12)
-            for (int x = 0; x < view.width(); x += 12)
+        for (int y = 0; y < view.height(); y += 2)
+            for (int x = 0; x < view.width(); x += 2)
                 if (view.FaceAt({x, y}) == face)
                     return {x, y};
         return {-1, -1};
@@ -157,10 +169,7 @@ TEST_F(MainWindow, ChosenFaceIsEditedOnTheDrawSiteAndStoredBack)
 {
     RegisterClass(TShellTestBox::StaticClassInfo());
     TfrmMain window(data_);
-    window.resize(1200, 800);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    ASSERT_TRUE(window.NewDocument());
+    ASSERT_NO_FATAL_FAILURE(ShowNewDocument(window));
     Q_EMIT window.SheetView()->FaceChosen(1);
     EXPECT_EQ(window.Document()->CurrentLabelNo(), 1);
     TDrawSite* site = window.DrawSite();
@@ -211,4 +220,129 @@ TEST_F(MainWindow, AModifiedFaceAsksBeforeClosing)
     EXPECT_EQ(messages_, QStringList{QStringLiteral("データが修正されています\r\n保存しますか？")});
     answer_ = TMsgResult::No;
     EXPECT_TRUE(window.close());
+}
+
+namespace {
+
+TRect BoundsOf(const TDrawObject* object)
+{
+    return object->GetBounds();
+}
+
+} // namespace
+
+TEST_F(MainWindow, EditingAFaceWithMouseKeysAndTheClipboard)
+{
+    RegisterClass(TShellTestBox::StaticClassInfo());
+    TfrmMain window(data_);
+    ASSERT_NO_FATAL_FAILURE(ShowNewDocument(window));
+    const QPoint face1 = PointInFace(*window.SheetView(), 1);
+    ASSERT_NE(face1, QPoint(-1, -1));
+    QTest::mouseClick(window.SheetView(), Qt::LeftButton, {}, face1);
+    ASSERT_EQ(window.Document()->CurrentLabelNo(), 1);
+    TDrawSite* site = window.DrawSite();
+    TEditSite& model = site->Site();
+    ASSERT_GT(model.LogWidth(), 700);
+    for (const TRect& rect : {TRect(100, 100, 300, 200), TRect(400, 100, 600, 200)}) {
+        auto box = std::make_unique<TShellTestBox>();
+        box->SetBoundsRect(rect);
+        model.AddObject(std::move(box));
+    }
+    TDrawObject* first = model.Object(0);
+    TDrawObject* second = model.Object(1);
+    const auto drag = [&](QPoint from, QPoint to) {
+        QTest::mousePress(site, Qt::LeftButton, {}, site->WidgetPointOf(from));
+        QTest::mouseMove(site, site->WidgetPointOf((from + to) / 2));
+        QTest::mouseMove(site, site->WidgetPointOf(to));
+        QTest::mouseRelease(site, Qt::LeftButton, {}, site->WidgetPointOf(to));
+    };
+
+    // A rubber band around both boxes selects them.
+    drag({50, 50}, {650, 250});
+    ASSERT_EQ(model.GetObjects(true).size(), 2u);
+
+    // The arrow key moves both; the mouse drags both further.
+    site->setFocus();
+    QTest::keyClick(site, Qt::Key_Right);
+    const int nudged = BoundsOf(first).Left;
+    EXPECT_GT(nudged, 100);
+    EXPECT_EQ(BoundsOf(second).Left - BoundsOf(first).Left, 300);
+    drag({200, 150}, {200, 250});
+    EXPECT_GT(BoundsOf(first).Top, 150);
+    EXPECT_EQ(BoundsOf(second).Top, BoundsOf(first).Top);
+
+    // Ctrl+Z takes back the drag, then the nudge.
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(BoundsOf(first), TRect(nudged, 100, nudged + 200, 200));
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(BoundsOf(first), TRect(100, 100, 300, 200));
+    EXPECT_EQ(BoundsOf(second), TRect(400, 100, 600, 200));
+
+    // Copy the second box, paste it (in place), then delete the pasted one.
+    model.SelectAll(false);
+    second->SetSelected(true);
+    QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+    QApplication::processEvents();
+    QTest::keyClick(&window, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(model.ObjectCount(), 3);
+    const std::vector<TDrawObject*> pasted = model.GetObjects(true);
+    ASSERT_EQ(pasted.size(), 1u);
+    EXPECT_EQ(BoundsOf(pasted.front()), TRect(400, 100, 600, 200));
+    QTest::keyClick(&window, Qt::Key_Delete);
+    ASSERT_EQ(model.ObjectCount(), 2);
+    // Move the first box once more and keep it there.
+    model.SelectAll(false);
+    drag({200, 150}, {200, 350});
+    const TRect finalFirst = BoundsOf(first);
+    EXPECT_EQ(finalFirst.Left, 100);
+    EXPECT_GT(finalFirst.Top, 250);
+
+    // Saved, reopened: the face holds both boxes where they were left.
+    const QString path = dir_.filePath(QStringLiteral("edited.cld"));
+    ASSERT_TRUE(window.SaveDocumentAs(path));
+    EXPECT_EQ(window.EditContext().Actions().Count(), 0); // storing the face ends its undo steps
+    ASSERT_TRUE(window.NewDocument());
+    ASSERT_TRUE(window.OpenDocumentFile(path));
+    TLabelData reopened;
+    reopened.LoadFromFile(path);
+    std::vector<TRect> stored;
+    for (const auto& object : reopened.LoadObjects(1))
+        stored.push_back(object->GetBounds());
+    std::sort(stored.begin(), stored.end(), [](const TRect& a, const TRect& b) { return a.Left < b.Left; });
+    EXPECT_EQ(stored, (std::vector<TRect>{finalFirst, TRect(400, 100, 600, 200)}));
+    EXPECT_EQ(model.ObjectCount(), 2);
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(MainWindow, ZoomStepsAndGuides)
+{
+    TfrmMain window(data_);
+    window.resize(1000, 700);
+    window.show();
+    ASSERT_TRUE(window.NewDocument());
+    EXPECT_EQ(window.ZoomMode(), 0);
+    window.SetZoom(400);
+    window.Magnify();
+    EXPECT_EQ(window.DrawSite()->Scale(), 400);
+    window.SetZoom(60);
+    window.Reduce();
+    EXPECT_EQ(window.DrawSite()->Scale(), 50);
+    window.SetZoom(25);
+    window.Reduce();
+    EXPECT_EQ(window.DrawSite()->Scale(), 25);
+    window.SetZoom(0);
+    EXPECT_EQ(window.ZoomMode(), 0);
+
+    QAction* guides = nullptr;
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->text() == QStringLiteral("ガイドバーに吸着(&B)"))
+            guides = action;
+    ASSERT_NE(guides, nullptr);
+    guides->trigger();
+    const TGuide& guide = *window.Document()->Guide();
+    EXPECT_TRUE(guide.Enabled());
+    EXPECT_TRUE(guide.Visible());
+    const TEditSite& model = window.DrawSite()->Site();
+    EXPECT_EQ(guide.Guide(0), (TGuide::Slot{0, model.LogHeight() / 2}));
+    EXPECT_EQ(guide.Guide(1), (TGuide::Slot{model.LogWidth() / 2, 0}));
 }

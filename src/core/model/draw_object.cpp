@@ -194,22 +194,15 @@ void TDrawObject::PaintOnSite(TCanvas& siteCanvas)
 
 void TDrawObject::BringToFrontInGroup()
 {
-    if (!site_)
-        return;
-    std::vector<TDrawObject*> others = site_->Objects();
-    const auto self = std::find(others.begin(), others.end(), this);
-    const auto current = static_cast<int>(self - others.begin());
-    others.erase(self);
-    const auto higher = std::find_if(others.begin(), others.end(),
-                                     [this](const TDrawObject* other) { return other->layerGroup_ > layerGroup_; });
-    const auto target = static_cast<int>(higher - others.begin());
-    if (target == current)
-        return;
-    site_->MoveObject(this, target);
-    Changed();
+    MoveWithinLayerGroup(true);
 }
 
 void TDrawObject::SendToBackInGroup()
+{
+    MoveWithinLayerGroup(false);
+}
+
+void TDrawObject::MoveWithinLayerGroup(bool toFront)
 {
     if (!site_)
         return;
@@ -217,10 +210,18 @@ void TDrawObject::SendToBackInGroup()
     const auto self = std::find(others.begin(), others.end(), this);
     const auto current = static_cast<int>(self - others.begin());
     others.erase(self);
-    const auto lower = std::find_if(others.rbegin(), others.rend(),
-                                    [this](const TDrawObject* other) { return other->layerGroup_ < layerGroup_; });
-    // Just in front of the front-most lower object, else the back-most position.
-    const auto target = static_cast<int>(others.rend() - lower);
+    int target = 0;
+    if (toFront) {
+        // Just behind the back-most object of a higher group, else the front-most position.
+        const auto higher = std::find_if(others.begin(), others.end(),
+                                         [this](const TDrawObject* other) { return other->layerGroup_ > layerGroup_; });
+        target = static_cast<int>(higher - others.begin());
+    } else {
+        // Just in front of the front-most object of a lower group, else the back-most position.
+        const auto lower = std::find_if(others.rbegin(), others.rend(),
+                                        [this](const TDrawObject* other) { return other->layerGroup_ < layerGroup_; });
+        target = static_cast<int>(others.rend() - lower);
+    }
     if (target == current)
         return;
     site_->MoveObject(this, target);

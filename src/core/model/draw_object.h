@@ -125,6 +125,9 @@ protected:
     void PaintWithActiveCanvas(TCanvas& canvas);
 
 private:
+    // Moves the object to the front (or the back) of the objects of its layer group.
+    void MoveWithinLayerGroup(bool toFront);
+
     friend class TDrawSiteModel;
     void Modified();
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <type_traits>
 
+class QImage;
 class TCanvas;
 
 // Objects painted through the blended path with an opacity (text, image, rectangle, line
@@ -148,4 +149,23 @@ public:
 
 protected:
     ~IWizardInput() = default;
+};
+
+// Objects made by a paste that take the clipboard's text as their own (text objects).
+class IDOPasteText {
+public:
+    virtual void SetPastedText(const QString& text) = 0;
+
+protected:
+    ~IDOPasteText() = default;
+};
+
+// Objects made by a paste that take the clipboard's picture (image objects); the image
+// keeps its alpha channel, so transparent pixels stay transparent.
+class IDOPastePicture {
+public:
+    virtual void SetPastedPicture(const QImage& image) = 0;
+
+protected:
+    ~IDOPastePicture() = default;
 };

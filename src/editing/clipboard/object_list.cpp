@@ -1,6 +1,5 @@
 #include "editing/clipboard/object_list.h"
 
-#include "core/frame/macro_string.h"
 #include "core/model/draw_object.h"
 #include "core/stream/class_registry.h"
 #include "core/stream/component_stream.h"
@@ -9,9 +8,6 @@
 #include "editing/actions/object_clone.h"
 
 #include <QBuffer>
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
 
 namespace {
 // The smallest component record: the signature, a one-letter class name, an empty name
@@ -68,24 +64,3 @@ std::vector<std::unique_ptr<TDrawObject>> ReadObjectListBytes(const QByteArray& 
     return ReadObjectList(buffer);
 }
 
-QString ObjectClipboardFormat()
-{
-    return QStringLiteral("application/x-%1-objects").arg(Expand(QStringLiteral("$(AppName)")).toLower());
-}
-
-void CopyObjectsToClipboard(const std::vector<TDrawObject*>& objects)
-{
-    if (objects.empty())
-        return;
-    auto* data = new QMimeData;
-    data->setData(ObjectClipboardFormat(), ObjectListBytes(objects));
-    QGuiApplication::clipboard()->setMimeData(data);
-}
-
-std::vector<std::unique_ptr<TDrawObject>> PasteObjectsFromClipboard()
-{
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data || !data->hasFormat(ObjectClipboardFormat()))
-        return {};
-    return ReadObjectListBytes(data->data(ObjectClipboardFormat()));
-}

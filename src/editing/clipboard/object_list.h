@@ -19,9 +19,3 @@ std::vector<std::unique_ptr<TDrawObject>> ReadObjectList(QIODevice& device);
 QByteArray ObjectListBytes(const std::vector<TDrawObject*>& objects);
 std::vector<std::unique_ptr<TDrawObject>> ReadObjectListBytes(const QByteArray& bytes);
 
-// The clipboard format of copied objects: the program's name.
-QString ObjectClipboardFormat();
-// Puts copies of the objects on the clipboard (nothing for an empty list).
-void CopyObjectsToClipboard(const std::vector<TDrawObject*>& objects);
-// The objects on the clipboard, or none when it holds no object list.
-std::vector<std::unique_ptr<TDrawObject>> PasteObjectsFromClipboard();

@@ -140,9 +140,12 @@ std::vector<QPoint> AlignmentOffsets(const std::vector<TRect>& bounds, TAlignmen
     return offsets;
 }
 
-bool AlignObjects(TEditSite& site, TAlignment alignment)
+namespace {
+
+// The label objects among the selection that have enclosing bounds; fewer than two make
+// no targets.
+void MakeAlignOperation(TDSOperation& operation)
 {
-    TDSOperation operation;
     operation.TargetClassName = QStringLiteral("TLabelObject");
     operation.OnMakeList = [](TDSOperation& op) {
         std::vector<TDrawObject*>& targets = op.TargetList();
@@ -152,6 +155,34 @@ bool AlignObjects(TEditSite& site, TAlignment alignment)
         if (targets.size() < 2)
             targets.clear();
     };
+}
+
+void MakeAdjustOperation(TDSOperation& operation)
+{
+    operation.ActionType = atChange;
+    operation.ActionString = kAdjustCaption;
+}
+
+} // namespace
+
+bool CanAlign(TEditSite& site)
+{
+    TDSOperation operation;
+    MakeAlignOperation(operation);
+    return operation.Enabled(site);
+}
+
+bool CanAdjustPosition(TEditSite& site)
+{
+    TDSOperation operation;
+    MakeAdjustOperation(operation);
+    return operation.Enabled(site);
+}
+
+bool AlignObjects(TEditSite& site, TAlignment alignment)
+{
+    TDSOperation operation;
+    MakeAlignOperation(operation);
     bool done = false;
     operation.OnExecute = [&](TDSOperation& op) {
         std::vector<TRect> bounds;
@@ -178,8 +209,7 @@ bool AlignObjects(TEditSite& site, TAlignment alignment)
 bool AdjustPosition(TEditSite& site, TAdjustPosition adjustment, const QRegion& face)
 {
     TDSOperation operation;
-    operation.ActionType = atChange;
-    operation.ActionString = kAdjustCaption;
+    MakeAdjustOperation(operation);
     bool done = false;
     operation.OnEachObject = [&](TDSOperation&, TDrawObject& object) {
         done = true;

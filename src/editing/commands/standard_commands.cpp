@@ -3,13 +3,11 @@
 #include "core/model/label_object.h"
 #include "core/model/object_interfaces.h"
 #include "core/model/placement.h"
-#include "editing/clipboard/object_list.h"
+#include "editing/clipboard/clipboard.h"
+#include "editing/clipboard/object_clipboard.h"
 #include "editing/site/edit_context.h"
 #include "editing/site/edit_site.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QImageReader>
 #include <QMimeData>
 #include <algorithm>
 
@@ -20,15 +18,6 @@ void KeepOnly(std::vector<TDrawObject*>& targets, Keep keep)
 {
     targets.erase(std::remove_if(targets.begin(), targets.end(), [&](TDrawObject* object) { return !keep(*object); }),
                   targets.end());
-}
-
-bool ClipboardHasPicture(const QMimeData& data)
-{
-    if (data.hasImage())
-        return true;
-    const QList<QByteArray> formats = QImageReader::supportedMimeTypes();
-    return std::any_of(formats.begin(), formats.end(),
-                       [&](const QByteArray& format) { return data.hasFormat(QString::fromLatin1(format)); });
 }
 
 } // namespace
@@ -62,9 +51,9 @@ TDSACopy::TDSACopy()
     Caption = QStringLiteral("コピー(&C)");
 }
 
-void TDSACopy::ExecuteFirst(TEditSite&)
+void TDSACopy::ExecuteFirst(TEditSite& site)
 {
-    CopyObjectsToClipboard(targets_);
+    CopyObjectsToClipboard(site.Context().Clipboard(), site, targets_);
 }
 
 TDSAClear::TDSAClear()
@@ -78,9 +67,9 @@ TDSACut::TDSACut()
     Caption = QStringLiteral("切り取り(&T)");
 }
 
-void TDSACut::ExecuteFirst(TEditSite&)
+void TDSACut::ExecuteFirst(TEditSite& site)
 {
-    CopyObjectsToClipboard(targets_);
+    CopyObjectsToClipboard(site.Context().Clipboard(), site, targets_);
 }
 
 // --- paste -----------------------------------------------------------------------------------
@@ -93,10 +82,9 @@ TDSAPaste::TDSAPaste()
 
 TDSAPaste::~TDSAPaste() = default;
 
-bool TDSAPaste::Enabled(TEditSite&)
+bool TDSAPaste::Enabled(TEditSite& site)
 {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && (data->hasFormat(ObjectClipboardFormat()) || data->hasText() || ClipboardHasPicture(*data));
+    return CanPaste(site.Context().Clipboard());
 }
 
 void TDSAPaste::Execute(TEditSite& site)
@@ -104,20 +92,24 @@ void TDSAPaste::Execute(TEditSite& site)
     site.AbandonGhosts();
     if (!Enabled(site))
         return;
-    pasted_ = PasteObjectsFromClipboard();
+    IClipboard& clipboard = site.Context().Clipboard();
+    pasted_ = PasteObjectsFromClipboard(clipboard);
     targets_.clear();
     for (const auto& object : pasted_)
         targets_.push_back(object.get());
     KeepInside(targets_, {0, 0, site.LogWidth(), site.LogHeight()});
     if (targets_.empty()) {
         // No objects: a text or picture object made by the creation tool from the clipboard.
-        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        // The first of text and picture in the clipboard's own order decides.
+        const QMimeData* data = clipboard.MimeData();
+        if (!data)
+            return;
         for (const QString& format : data->formats()) {
-            if (format == QLatin1String("text/plain")) {
+            if (format.startsWith(QLatin1String("text/plain"))) {
                 site.Context().Designers().CreateObject(site, QStringLiteral("TLOTextPaste"));
                 return;
             }
-            if (QImageReader::supportedMimeTypes().contains(format.toLatin1()) || format == QLatin1String("application/x-qt-image")) {
+            if (IsPictureFormat(format)) {
                 site.Context().Designers().CreateObject(site, QStringLiteral("TLOImagePaste"));
                 return;
             }

@@ -176,29 +176,18 @@ void TCurveGhost::Commit(TShiftState shift)
     TUniversalGhost::Commit(shift);
 }
 
-TCurveCreateGhost::TCurveCreateGhost(std::unique_ptr<TDrawObject> object)
-    : TCurveGhost(*object, 11, QString()), object_(std::move(object))
+void TCurveCreateGhost::Place(QPoint start)
 {
-}
-
-TCurveCreateGhost::~TCurveCreateGhost() = default;
-
-void TCurveCreateGhost::Begin(QPoint start)
-{
-    Site().SelectAll(false);
-    TCurveGhost::Begin(start);
     const QPoint point = Snapped(start);
-    for (auto* curve : {dynamic_cast<IDOCurve*>(object_.get()), dynamic_cast<IDOCurve*>(&Copy())})
+    for (auto* curve : {dynamic_cast<IDOCurve*>(&Created()), dynamic_cast<IDOCurve*>(&Copy())})
         if (curve) {
             curve->SetStartPoint(point);
             curve->SetEndPoint(point);
         }
 }
 
-void TCurveCreateGhost::Commit(TShiftState)
+void TCurveCreateGhost::Finishing()
 {
     if (auto* curve = dynamic_cast<IDOCurve*>(&Copy()))
         curve->EndEdit();
-    if (object_)
-        CommitCreatedObject(Site(), std::move(object_), Copy());
 }

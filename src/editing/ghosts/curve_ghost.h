@@ -2,6 +2,7 @@
 // Editing an arc by its handles: 10 start, 11 end (the other end mirrors the move along
 // the chord unless Shift holds it), 12 bulge (plain, or laid on a circle about the face
 // centre in circular move mode). And placing a new arc by dragging its end point.
+#include "editing/ghosts/create_ghost.h"
 #include "editing/ghosts/universal_ghost.h"
 #include "editing/site/move_options.h"
 
@@ -36,21 +37,14 @@ protected:
     TArcPoints TargetArc() const;
 };
 
-class TCurveCreateGhost : public TCurveGhost {
+class TCurveCreateGhost : public TCreateGhost<TCurveGhost> {
 public:
-    explicit TCurveCreateGhost(std::unique_ptr<TDrawObject> object);
-    ~TCurveCreateGhost() override;
-
-    void Begin(QPoint start) override;
-    void Commit(TShiftState shift) override;
-    QString Caption(TShiftState) const override { return caption::Add; }
-    bool Lost() const override { return false; }
+    explicit TCurveCreateGhost(std::unique_ptr<TDrawObject> object) : TCreateGhost(std::move(object), 11) {}
 
 protected:
     bool Creating() const override { return true; }
-
-private:
-    std::unique_ptr<TDrawObject> object_;
+    void Place(QPoint start) override;
+    void Finishing() override;
 };
 
 // True when start, bulge and end lie on one line (zero signed area).

@@ -42,27 +42,12 @@ void TLineGhost::Move(TShiftState shift, QPoint delta)
     }
 }
 
-TLineCreateGhost::TLineCreateGhost(std::unique_ptr<TDrawObject> object)
-    : TLineGhost(*object, 1, QString()), object_(std::move(object))
+void TLineCreateGhost::Place(QPoint start)
 {
-}
-
-TLineCreateGhost::~TLineCreateGhost() = default;
-
-void TLineCreateGhost::Begin(QPoint start)
-{
-    Site().SelectAll(false);
     const QPoint point = Snapped(start);
-    TLineGhost::Begin(start);
-    for (auto* line : {dynamic_cast<IDOLine*>(object_.get()), dynamic_cast<IDOLine*>(&Copy())})
+    for (auto* line : {dynamic_cast<IDOLine*>(&Created()), dynamic_cast<IDOLine*>(&Copy())})
         if (line) {
             line->SetStartPoint(point);
             line->SetEndPoint(point);
         }
-}
-
-void TLineCreateGhost::Commit(TShiftState)
-{
-    if (object_)
-        CommitCreatedObject(Site(), std::move(object_), Copy());
 }

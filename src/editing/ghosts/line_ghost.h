@@ -1,6 +1,7 @@
 #pragma once
 // Dragging an end point of a line (0 start, 1 end); with Shift the line snaps to
 // horizontal or vertical. And placing a new line by dragging its end point.
+#include "editing/ghosts/create_ghost.h"
 #include "editing/ghosts/universal_ghost.h"
 
 class TLineGhost : public TUniversalGhost {
@@ -13,16 +14,10 @@ public:
     static QPoint Constrained(QPoint moved, QPoint other);
 };
 
-class TLineCreateGhost : public TLineGhost {
+class TLineCreateGhost : public TCreateGhost<TLineGhost> {
 public:
-    explicit TLineCreateGhost(std::unique_ptr<TDrawObject> object);
-    ~TLineCreateGhost() override;
+    explicit TLineCreateGhost(std::unique_ptr<TDrawObject> object) : TCreateGhost(std::move(object), 1) {}
 
-    void Begin(QPoint start) override;
-    void Commit(TShiftState shift) override;
-    QString Caption(TShiftState) const override { return caption::Add; }
-    bool Lost() const override { return false; }
-
-private:
-    std::unique_ptr<TDrawObject> object_;
+protected:
+    void Place(QPoint start) override;
 };

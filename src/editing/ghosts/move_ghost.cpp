@@ -14,21 +14,6 @@
 
 namespace {
 
-TRect BoundsOf(const TDrawObject& object)
-{
-    if (const auto* bounds = dynamic_cast<const IDOEncloseBounds*>(&object))
-        return bounds->GetBounds();
-    return object.GetBounds();
-}
-
-void SetBounds(TDrawObject& object, const TRect& rect)
-{
-    auto* bounds = dynamic_cast<IDOEncloseBounds*>(&object);
-    if (!bounds)
-        return;
-    const TRect current = bounds->GetBounds();
-    bounds->MoveBy(rect.Left - current.Left, rect.Top - current.Top);
-}
 
 QPoint FaceCentre(const TEditSite& site)
 {
@@ -42,7 +27,22 @@ double CentreAngle(const TRect& rect, QPoint centre)
 
 } // namespace
 
-TMoveGhost::TMoveGhost(TDrawObject& target) : TUniversalGhost(target, -1, caption::Move) {}
+TMoveGhost::TMoveGhost(TDrawObject& target)
+    : TUniversalGhost(target, -1, caption::Move), targetBounds_(dynamic_cast<IDOEncloseBounds*>(&target)),
+      copyBounds_(dynamic_cast<IDOEncloseBounds*>(&Copy())), targetRotate_(dynamic_cast<IDORotate*>(&target)),
+      copyRotate_(dynamic_cast<IDORotate*>(&Copy()))
+{
+}
+
+TRect TMoveGhost::TargetBounds(const TDrawObject& target) const
+{
+    return targetBounds_ ? targetBounds_->GetBounds() : target.GetBounds();
+}
+
+TRect TMoveGhost::CopyBounds() const
+{
+    return copyBounds_ ? copyBounds_->GetBounds() : Copy().GetBounds();
+}
 
 TMoveOptions TMoveGhost::EffectiveOptions(TMoveOptions options, TShiftState shift)
 {
@@ -78,7 +78,7 @@ void TMoveGhost::Move(TShiftState shift, QPoint delta)
     // One change report of the copy for the whole step.
     TUpdateBracket bracket(Copy().Notifier());
     const TMoveOptions options = Options(shift);
-    const TRect r0 = BoundsOf(*target);
+    const TRect r0 = TargetBounds(*target);
     TRect r = r0.Translated(delta.x(), delta.y());
     if (!delta.isNull()) {
         const QPoint offset = OffsetOrZero(SnapOffset(std::vector<QPoint>{
@@ -119,18 +119,20 @@ void TMoveGhost::Move(TShiftState shift, QPoint delta)
         if (options.RotateMove)
             turn = RoundAway(Degrees(NormalizedAngle(CentreAngle(r, c) - CentreAngle(r0, c))));
     }
-    SetBounds(Copy(), ClampCentre(r, Clamp()));
-    auto* targetRotate = dynamic_cast<IDORotate*>(target);
-    auto* copyRotate = dynamic_cast<IDORotate*>(&Copy());
-    if (targetRotate && copyRotate)
-        copyRotate->SetAngle(targetRotate->Angle() + turn.value_or(0));
+    if (copyBounds_) {
+        const TRect placed = ClampCentre(r, Clamp());
+        const TRect current = copyBounds_->GetBounds();
+        copyBounds_->MoveBy(placed.Left - current.Left, placed.Top - current.Top);
+    }
+    if (targetRotate_ && copyRotate_)
+        copyRotate_->SetAngle(targetRotate_->Angle() + turn.value_or(0));
 }
 
 void TMoveGhost::Draw(TCanvas& canvas)
 {
     if (Options(lastShift_).CircumMove) {
         const QPoint c = FaceCentre(Site());
-        const QPoint centre = RectCenter(BoundsOf(Copy()));
+        const QPoint centre = RectCenter(CopyBounds());
         const int radius = RoundAway(Length(centre - c));
         QPainter& painter = canvas.Painter();
         const QPen pen = painter.pen();
@@ -156,8 +158,8 @@ void TMoveGhost::Commit(TShiftState shift)
     TDrawObject* target = Target();
     if (!target)
         return;
-    const TRect from = BoundsOf(*target);
-    const TRect to = BoundsOf(Copy());
+    const TRect from = TargetBounds(*target);
+    const TRect to = CopyBounds();
     if (from.Left == to.Left && from.Top == to.Top)
         return;
     if (!(CopiesWithCtrl() && (shift & ssCtrl))) {

@@ -5,6 +5,9 @@
 #include "editing/ghosts/universal_ghost.h"
 #include "editing/site/move_options.h"
 
+class IDOEncloseBounds;
+class IDORotate;
+
 class TMoveGhost : public TUniversalGhost {
 public:
     explicit TMoveGhost(TDrawObject& target);
@@ -24,7 +27,16 @@ protected:
     virtual bool CopiesWithCtrl() const { return true; }
 
 private:
+    // The interfaces of target and copy, looked up once: a drag frame of many objects
+    // would otherwise spend most of its time in cross casts.
+    TRect TargetBounds(const TDrawObject& target) const;
+    TRect CopyBounds() const;
+
     TShiftState lastShift_ = 0;
+    IDOEncloseBounds* targetBounds_ = nullptr;
+    IDOEncloseBounds* copyBounds_ = nullptr;
+    IDORotate* targetRotate_ = nullptr;
+    IDORotate* copyRotate_ = nullptr;
 };
 
 // A move with every option off and no drag copy.

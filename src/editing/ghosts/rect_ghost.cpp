@@ -171,31 +171,16 @@ void TRectGhost::Move(TShiftState shift, QPoint delta)
 
 // --- creation ------------------------------------------------------------------------------
 
-TRectCreateGhost::TRectCreateGhost(std::unique_ptr<TDrawObject> object)
-    : TRectGhost(*object, 7, QString()), object_(std::move(object))
+void TRectCreateGhost::Place(QPoint start)
 {
-}
-
-TRectCreateGhost::~TRectCreateGhost() = default;
-
-void TRectCreateGhost::Begin(QPoint start)
-{
-    TRectGhost::Begin(start);
     start_ = start;
-    Site().SelectAll(false);
-    if (auto* rect = dynamic_cast<IDORect*>(object_.get())) {
+    if (auto* rect = dynamic_cast<IDORect*>(&Created())) {
         rect->SetLeft(start.x());
         rect->SetTop(start.y());
         rect->SetWidth(1);
         rect->SetHeight(1);
     }
-    Copy().Assign(*object_);
-}
-
-void TRectCreateGhost::Commit(TShiftState)
-{
-    if (object_)
-        CommitCreatedObject(Site(), std::move(object_), Copy());
+    Copy().Assign(Created());
 }
 
 void CommitCreatedObject(TEditSite& site, std::unique_ptr<TDrawObject> object, const TDrawObject& copy)

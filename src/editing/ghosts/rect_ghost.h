@@ -3,6 +3,7 @@
 // 3-4 top and bottom middle, 5-7 right column), in the object's own axes when it is
 // turned, with a minimum size and an optional aspect lock; and placing a new rectangle
 // object by dragging its bottom-right corner.
+#include "editing/ghosts/create_ghost.h"
 #include "editing/ghosts/universal_ghost.h"
 
 class TRectGhost : public TUniversalGhost {
@@ -23,27 +24,17 @@ protected:
     virtual TRect TargetRect() const;
 };
 
-// Placing a new object: the ghost owns it until the commit puts it on the site.
-class TRectCreateGhost : public TRectGhost {
+class TRectCreateGhost : public TCreateGhost<TRectGhost> {
 public:
-    explicit TRectCreateGhost(std::unique_ptr<TDrawObject> object);
-    ~TRectCreateGhost() override;
-
-    void Begin(QPoint start) override;
-    void Commit(TShiftState shift) override;
-    QString Caption(TShiftState) const override { return caption::Add; }
-    bool Lost() const override { return false; }
+    explicit TRectCreateGhost(std::unique_ptr<TDrawObject> object) : TCreateGhost(std::move(object), 7) {}
 
 protected:
     TRect TargetRect() const override { return {start_.x(), start_.y(), start_.x(), start_.y()}; }
+    void Place(QPoint start) override;
 
 private:
-    std::unique_ptr<TDrawObject> object_;
     QPoint start_;
 };
-
-// Places a created object on the site, selected, as one "追加" step.
-void CommitCreatedObject(TEditSite& site, std::unique_ptr<TDrawObject> object, const TDrawObject& copy);
 
 // Turning an object by its rotation handle; with Shift in steps of 45 degrees.
 class TRotateGhost : public TUniversalGhost {

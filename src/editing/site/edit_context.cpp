@@ -1,7 +1,9 @@
 #include "editing/site/edit_context.h"
 
 #include "core/model/draw_object.h"
+#include "editing/clipboard/clipboard.h"
 #include "editing/designers/ghost_designers.h"
+#include "editing/designers/paste_designer.h"
 #include "editing/ghosts/move_ghost.h"
 #include "editing/site/edit_site.h"
 
@@ -25,6 +27,8 @@ IDesignerRegistry*& OutsideRegistry()
 
 TEditContext::TEditContext()
 {
+    // Asked last: the object types' own designers may make pasted objects themselves.
+    designers_.Add(std::make_unique<TDOPasteDesigner>());
     RegisterGhostDesigners(designers_);
     if (LivingContexts().empty())
         OutsideRegistry() = DesignerRegistry();
@@ -41,6 +45,11 @@ TEditContext::~TEditContext()
     living.erase(std::remove(living.begin(), living.end(), this), living.end());
     if (DesignerRegistry() == this)
         SetDesignerRegistry(living.empty() ? OutsideRegistry() : living.back());
+}
+
+IClipboard& TEditContext::Clipboard() const
+{
+    return clipboard_ ? *clipboard_ : SystemClipboard();
 }
 
 TSnapOffset TEditContext::SnapOffset(TEditSite& site, QPoint logical) const

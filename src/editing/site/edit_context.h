@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class IClipboard;
 class TEditSite;
 
 class TEditContext : public IDesignerRegistry {
@@ -26,6 +27,9 @@ public:
     TGhostList& Ghosts() { return ghosts_; }
     TMoveOptions& MoveOptions() { return moveOptions_; }
     TDODesignerList& Designers() { return designers_; }
+    // The clipboard of copy and paste: the system clipboard unless another is set.
+    IClipboard& Clipboard() const;
+    void SetClipboard(IClipboard* clipboard) { clipboard_ = clipboard; }
 
     // The snapping rule of the editor: the offset that brings a logical point onto the
     // grid or a guide of the site, per axis kNoSnap when there is nothing to snap to.
@@ -45,4 +49,5 @@ private:
     TMoveOptions moveOptions_;
     TDODesignerList designers_;
     SnapRule snapRule_;
+    IClipboard* clipboard_ = nullptr;
 };

@@ -2,10 +2,12 @@
 
 #include "core/canvas/canvas.h"
 #include "core/model/draw_object.h"
-#include "core/model/label_object.h"
+#include "editing/commands/nudge.h"
 #include "editing/site/edit_context.h"
 
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
@@ -176,13 +178,20 @@ void TDrawSite::mouseReleaseEvent(QMouseEvent* event)
     site_.Release(event->button(), LogicalAt(event->position().toPoint()), ShiftStateOf(event->modifiers()));
     UpdateCursor(event->position().toPoint());
     update();
+    Q_EMIT Edited();
 }
 
 void TDrawSite::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    auto* object = dynamic_cast<TLabelObject*>(site_.ObjectAt(LogicalAt(event->position().toPoint())));
-    if (object && event->button() == Qt::LeftButton)
-        object->Edit();
+    if (event->button() != Qt::LeftButton)
+        return;
+    site_.AbandonGhosts();
+    // The property dialog comes from the designer registry; it records its own change.
+    if (TDrawObject* object = site_.ObjectAt(LogicalAt(event->position().toPoint()))) {
+        site_.Context().Edit(*object);
+        ContentChanged();
+        Q_EMIT Edited();
+    }
 }
 
 void TDrawSite::KeyChanged(QKeyEvent* event, bool pressed)
@@ -206,7 +215,60 @@ void TDrawSite::keyPressEvent(QKeyEvent* event)
         KeyChanged(event, true);
         return;
     }
+    if (Nudge(event))
+        return;
     QWidget::keyPressEvent(event);
+}
+
+bool TDrawSite::Nudge(QKeyEvent* event)
+{
+    QPoint direction;
+    switch (event->key()) {
+    case Qt::Key_Left: direction = {-1, 0}; break;
+    case Qt::Key_Right: direction = {1, 0}; break;
+    case Qt::Key_Up: direction = {0, -1}; break;
+    case Qt::Key_Down: direction = {0, 1}; break;
+    default: return false;
+    }
+    const int pixels = event->modifiers().testFlag(Qt::ShiftModifier) ? 10 : 1;
+    const QPoint step = LogicalAt(QPoint(pixels, pixels)) - LogicalAt(QPoint(0, 0));
+    const QPoint offset(direction.x() * std::max(step.x(), 1), direction.y() * std::max(step.y(), 1));
+    if (NudgeObjects(site_, offset)) {
+        ContentChanged();
+        Q_EMIT Edited();
+    }
+    return true;
+}
+
+void TDrawSite::SetDropHandler(DropTest accepts, DropHandler drop)
+{
+    dropTest_ = std::move(accepts);
+    dropHandler_ = std::move(drop);
+    setAcceptDrops(bool(dropHandler_));
+}
+
+void TDrawSite::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (dropTest_ && event->mimeData() && dropTest_(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void TDrawSite::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (dropTest_ && event->mimeData() && dropTest_(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void TDrawSite::dropEvent(QDropEvent* event)
+{
+    if (!dropHandler_ || !event->mimeData())
+        return;
+    site_.AbandonGhosts();
+    if (dropHandler_(*event->mimeData(), LogicalAt(event->position().toPoint()))) {
+        event->acceptProposedAction();
+        ContentChanged();
+        Q_EMIT Edited();
+    }
 }
 
 void TDrawSite::keyReleaseEvent(QKeyEvent* event)

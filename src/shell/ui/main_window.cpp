@@ -7,9 +7,17 @@
 #include "core/model/draw_object.h"
 #include "document/label_data.h"
 #include "document/new_document.h"
-#include "editing/commands/standard_commands.h"
+#include "catalogue/paper/paper_info.h"
+#include "core/model/object_interfaces.h"
+#include "core/model/placement.h"
+#include "core/stream/class_registry.h"
+#include "document/grid.h"
+#include "editing/actions/object_actions.h"
 #include "editing/site/edit_context.h"
+#include "editing/site/face_overlay.h"
+#include "editing/site/snapping.h"
 #include "editing/ui/draw_site.h"
+#include "editing/ui/edit_actions.h"
 #include "shell/command_line.h"
 #include "shell/data_module.h"
 #include "shell/object_designers.h"
@@ -17,12 +25,18 @@
 #include "shell/ui/window_placement.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QImageReader>
+#include <QMimeData>
+#include <QToolBar>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
 #include <QSplitter>
 
 namespace {
@@ -30,6 +44,19 @@ namespace {
 const QString kModifiedQuestion = QStringLiteral("データが修正されています\r\n保存しますか？");
 const QString kNotOurData = QStringLiteral("指定されたファイルは「%s」のデータではありません");
 const QString kSaveFailed = QStringLiteral("データの保存に失敗しました");
+const QString kUnsupportedImage = QStringLiteral("指定された画像形式には対応していません。");
+// The fixed zooms, smallest first.
+constexpr int kZooms[] = {25, 50, 75, 100, 150, 200, 400};
+
+bool IsDocumentFile(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("cld"), Qt::CaseInsensitive) == 0;
+}
+
+bool IsImageFile(const QString& path)
+{
+    return QImageReader::supportedImageFormats().contains(QFileInfo(path).suffix().toLower().toLatin1());
+}
 
 // Runs a long operation under the wait cursor.
 class TWaitCursor {
@@ -46,12 +73,21 @@ TfrmMain::TfrmMain(TdataMain& data, QWidget* parent)
     editContext_->Actions().SetRepeatAllowed(false);
     RegisterObjectDesigners(*editContext_);
     drawSite_ = new TDrawSite(*editContext_);
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(drawSite_);
-    scroll->setAlignment(Qt::AlignCenter);
+    drawSite_->Site().SetOnPaintAfter([this](TDrawSiteModel*, TCanvas& canvas) { PaintOverlay(canvas); });
+    drawSite_->SetDropHandler([this](const QMimeData& data) { return AcceptsDrop(data); },
+                              [this](const QMimeData& data, QPoint logical) { return Drop(data, logical); });
+    // Snapping follows the current document's grid and guides.
+    editContext_->SetSnapRule([this](TEditSite& site, QPoint logical, TShiftState shift) -> TSnapOffset {
+        if (!document_)
+            return {};
+        return GridGuideSnapRule(*document_->Grid(), *document_->Guide())(site, logical, shift);
+    });
+    scroll_ = new QScrollArea;
+    scroll_->setWidget(drawSite_);
+    scroll_->setAlignment(Qt::AlignCenter);
     auto* splitter = new QSplitter;
     splitter->addWidget(sheetView_);
-    splitter->addWidget(scroll);
+    splitter->addWidget(scroll_);
     splitter->setStretchFactor(1, 2);
     setCentralWidget(splitter);
     connect(sheetView_, &TSheetView::FaceChosen, this, [this](int face) {
@@ -104,38 +140,212 @@ void TfrmMain::CreateActions()
 
 void TfrmMain::CreateEditActions()
 {
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-    const auto add = [&](std::shared_ptr<TDrawSiteCommand> command, QKeySequence shortcut) {
-        QAction* action = edit->addAction(command->Caption);
-        action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, [this, command] {
-            try {
-                command->Execute(drawSite_->Site());
-            } catch (const std::exception& error) {
-                ShowError(error);
-            }
-        });
-        connect(edit, &QMenu::aboutToShow, action, [this, action, command] {
-            action->setEnabled(command->Enabled(drawSite_->Site()));
-        });
-        return action;
-    };
-    QAction* undo = add(std::make_shared<TDSAUndo>(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = add(std::make_shared<TDSARedo>(), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Z));
-    connect(edit, &QMenu::aboutToShow, this, [this, undo, redo] {
-        undo->setText(UndoMenuCaption(editContext_->Actions()));
-        redo->setText(RedoMenuCaption(editContext_->Actions()));
+    editActions_ = new TEditActions(*editContext_, [this] { return drawSite_; }, this);
+    editActions_->SetFaceRegion([this] {
+        // The face shape with the outer rectangle at the origin, as the site sees it.
+        QRegion region = faceInfo_.CreateRegion(nullptr, true);
+        const TRect outer = faceInfo_.OuterRect();
+        return region.translated(-outer.Left, -outer.Top);
     });
-    edit->addSeparator();
-    add(std::make_shared<TDSACut>(), QKeySequence(Qt::CTRL | Qt::Key_X));
-    add(std::make_shared<TDSACopy>(), QKeySequence(Qt::CTRL | Qt::Key_C));
-    add(std::make_shared<TDSAPaste>(), QKeySequence(Qt::CTRL | Qt::Key_V));
-    add(std::make_shared<TDSAClear>(), QKeySequence(Qt::Key_Delete));
-    add(std::make_shared<TDSASelectAll>(), QKeySequence(Qt::CTRL | Qt::Key_A));
-    edit->addSeparator();
-    add(std::make_shared<TDSABringToFront>(), QKeySequence(Qt::CTRL | Qt::Key_F));
-    add(std::make_shared<TDSASendToBack>(), QKeySequence(Qt::CTRL | Qt::Key_B));
+    const auto fill = [](QMenu* menu, const QList<QAction*>& actions) {
+        for (QAction* action : actions) {
+            if (action)
+                menu->addAction(action);
+            else
+                menu->addSeparator();
+        }
+    };
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    fill(edit, editActions_->EditMenuActions());
+    connect(edit, &QMenu::aboutToShow, editActions_, &TEditActions::Refresh);
+
+    QMenu* layout = menuBar()->addMenu(QStringLiteral("レイアウト(&L)"));
+    fill(layout, editActions_->LayoutMenuActions());
+    connect(layout, &QMenu::aboutToShow, editActions_, &TEditActions::Refresh);
+    layout->addSeparator();
+    snapToGrid_ = layout->addAction(QStringLiteral("グリッドに吸着(&R)"));
+    snapToGrid_->setCheckable(true);
+    connect(snapToGrid_, &QAction::triggered, this, [this](bool on) {
+        if (!document_)
+            return;
+        // Snapping and showing the grid go together.
+        document_->Grid()->SetEnabled(on);
+        document_->Grid()->SetVisible(on);
+        document_->SetModified(true);
+        drawSite_->RedrawContent();
+    });
+    snapToGuides_ = layout->addAction(QStringLiteral("ガイドバーに吸着(&B)"));
+    snapToGuides_->setCheckable(true);
+    connect(snapToGuides_, &QAction::triggered, this, [this](bool on) {
+        if (!document_)
+            return;
+        TGuide& guide = *document_->Guide();
+        guide.SetEnabled(on);
+        guide.SetVisible(on);
+        // Switched on without any guide: one across the middle each way.
+        if (on && guide.AllFree()) {
+            const TEditSite& site = drawSite_->Site();
+            guide.SetGuide(0, {0, site.LogHeight() / 2});
+            guide.SetGuide(1, {site.LogWidth() / 2, 0});
+        }
+        document_->SetModified(true);
+        drawSite_->RedrawContent();
+    });
+    connect(layout, &QMenu::aboutToShow, this, &TfrmMain::UpdateSnapActions);
+
+    QMenu* zoom = layout->addMenu(QStringLiteral("表示倍率(&Z)"));
+    zoomGroup_ = new QActionGroup(this);
+    QAction* automatic = zoom->addAction(QStringLiteral("自動(&A)"));
+    automatic->setCheckable(true);
+    automatic->setData(0);
+    zoomGroup_->addAction(automatic);
+    for (int value : kZooms) {
+        QAction* action = zoom->addAction(QStringLiteral("%1%").arg(value));
+        action->setCheckable(true);
+        action->setData(value);
+        zoomGroup_->addAction(action);
+    }
+    automatic->setChecked(true);
+    connect(zoomGroup_, &QActionGroup::triggered, this, [this](QAction* action) { SetZoom(action->data().toInt()); });
+    zoom->addSeparator();
+    QAction* magnify = zoom->addAction(QStringLiteral("拡大(&I)"));
+    magnify->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Plus));
+    connect(magnify, &QAction::triggered, this, &TfrmMain::Magnify);
+    QAction* reduce = zoom->addAction(QStringLiteral("縮小(&O)"));
+    reduce->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(reduce, &QAction::triggered, this, &TfrmMain::Reduce);
+
+    QToolBar* tools = addToolBar(QStringLiteral("編集"));
+    tools->setObjectName(QStringLiteral("EditToolBar"));
+    for (QAction* action : {editActions_->Undo, editActions_->Redo, editActions_->Cut, editActions_->Copy,
+                            editActions_->Paste, editActions_->Clear, editActions_->BringToFront, editActions_->SendToBack})
+        tools->addAction(action);
+    tools->addSeparator();
+    tools->addAction(magnify);
+    tools->addAction(reduce);
+    tools->addAction(automatic);
+}
+
+void TfrmMain::UpdateSnapActions()
+{
+    snapToGrid_->setChecked(document_ && document_->Grid()->Enabled());
+    snapToGuides_->setChecked(document_ && document_->Guide()->Enabled());
+}
+
+void TfrmMain::SetZoom(int zoom)
+{
+    zoomMode_ = std::max(zoom, 0);
+    for (QAction* action : zoomGroup_->actions())
+        action->setChecked(action->data().toInt() == zoomMode_);
+    ApplyZoom();
+}
+
+void TfrmMain::Magnify()
+{
+    const int current = drawSite_->Scale();
+    for (int value : kZooms)
+        if (value > current) {
+            SetZoom(value);
+            return;
+        }
+}
+
+void TfrmMain::Reduce()
+{
+    const int current = drawSite_->Scale();
+    for (auto it = std::rbegin(kZooms); it != std::rend(kZooms); ++it)
+        if (*it < current) {
+            SetZoom(*it);
+            return;
+        }
+}
+
+void TfrmMain::ApplyZoom()
+{
+    if (zoomMode_ == 0) {
+        scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        const int edge = 2 * scroll_->frameWidth() + 8;
+        drawSite_->FitInto(scroll_->viewport()->size() - QSize(edge, edge));
+    } else {
+        scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        drawSite_->SetScale(zoomMode_);
+        scroll_->horizontalScrollBar()->setValue(0);
+        scroll_->verticalScrollBar()->setValue(0);
+    }
+    // The first selected object comes into view.
+    const std::vector<TDrawObject*> selected = drawSite_->Site().GetObjects(true);
+    if (!selected.empty()) {
+        const TRect device = drawSite_->Site().LogToDevRect(selected.back()->GetBounds());
+        scroll_->ensureVisible((device.Left + device.Right) / 2, (device.Top + device.Bottom) / 2);
+    }
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (zoomMode_ == 0 && editedFace_ >= 0)
+        ApplyZoom();
+}
+
+void TfrmMain::PaintOverlay(TCanvas& canvas)
+{
+    const TEditSite& site = drawSite_->Site();
+    const TRect area{0, 0, site.LogWidth(), site.LogHeight()};
+    PaintFaceOverlay(canvas, area, editedFace_ >= 0 ? &faceInfo_ : nullptr, document_ ? document_->Grid() : nullptr,
+                     document_ ? document_->Guide() : nullptr);
+}
+
+bool TfrmMain::AcceptsDrop(const QMimeData& data) const
+{
+    if (!data.hasUrls())
+        return false;
+    const QList<QUrl> urls = data.urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+
+bool TfrmMain::Drop(const QMimeData& data, QPoint logical)
+{
+    bool taken = false;
+    for (const QUrl& url : data.urls()) {
+        if (!url.isLocalFile())
+            continue;
+        const QString path = url.toLocalFile();
+        if (IsDocumentFile(path)) {
+            // Opening replaces the site: nothing after it belongs to the old document.
+            QTimer::singleShot(0, this, [this, path] { OpenDocumentFile(path); });
+            return true;
+        }
+        if (!IsImageFile(path)) {
+            ShowMessageBox(kUnsupportedImage);
+            continue;
+        }
+        const QImage image(path);
+        std::unique_ptr<TComponent> component = CreateObjectByClassName("TLOImage");
+        auto* object = dynamic_cast<TDrawObject*>(component.get());
+        auto* picture = dynamic_cast<IDOPastePicture*>(object);
+        if (image.isNull() || !picture) {
+            ShowMessageBox(kUnsupportedImage);
+            continue;
+        }
+        component.release();
+        std::unique_ptr<TDrawObject> owned(object);
+        picture->SetPastedPicture(image);
+        TEditSite& site = drawSite_->Site();
+        PlaceNewObject(*owned, site);
+        if (auto* bounds = dynamic_cast<IDOEncloseBounds*>(owned.get())) {
+            const TRect r = bounds->GetBounds();
+            bounds->MoveBy(logical.x() - (r.Left + r.Right) / 2, logical.y() - (r.Top + r.Bottom) / 2);
+        }
+        site.SelectAll(false);
+        TDrawObject* added = site.InsertObject(std::move(owned));
+        auto action = std::make_unique<TDOAddAction>(*added, site);
+        action->SetCaption(QStringLiteral("追加"));
+        editContext_->Actions().Push(std::move(action));
+        taken = true;
+    }
+    return taken;
 }
 
 QString TfrmMain::DialogFilter() const
@@ -176,14 +386,19 @@ void TfrmMain::OpenFace(int face)
     try {
         std::vector<std::unique_ptr<TDrawObject>> objects = document_->LoadObjects(face);
         const TRect area = document_->FaceArea(face);
+        if (const TPaperInfo* paper = document_->EffectivePaper(); paper && face < paper->FaceCount())
+            paper->GetFaceInfo(face, faceInfo_);
         drawSite_->SetLogSize(RectWidth(area), RectHeight(area));
+        // Replacing the content clears the undo list and the modified flag.
         drawSite_->Site().ReplaceContent(std::move(objects));
+        document_->Guide()->ClipTo(area);
         editedFace_ = face;
-        if (auto* scroll = centralWidget()->findChild<QScrollArea*>())
-            drawSite_->FitInto(scroll->viewport()->size());
+        ApplyZoom();
+        drawSite_->RedrawContent();
     } catch (const std::exception& error) {
         ShowError(error);
     }
+    editActions_->SiteChanged();
 }
 
 void TfrmMain::StoreFace()
@@ -191,9 +406,13 @@ void TfrmMain::StoreFace()
     TEditSite& site = drawSite_->Site();
     if (!document_ || editedFace_ < 0 || !site.Modified())
         return;
+    site.AbandonGhosts();
+    // The stored design no longer matches the steps of the undo list.
+    editContext_->Actions().Clear();
     document_->SaveObjects(editedFace_, site.GetObjects(false));
     document_->SetModified(true);
     site.SetModified(false);
+    editActions_->ScheduleRefresh();
 }
 
 void TfrmMain::StartFirstDocument(const QString& path)

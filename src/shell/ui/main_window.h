@@ -1,11 +1,18 @@
 #pragma once
 // The designer's main window: the open label document, its current sheet with the faces
 // to choose from, and the file commands.
+#include "core/face/face_info.h"
+
 #include <QMainWindow>
 #include <memory>
 
 class QAction;
+class QActionGroup;
+class TCanvas;
+class QMimeData;
+class QScrollArea;
 class TDrawSite;
+class TEditActions;
 class TEditContext;
 class TLabelData;
 class TSheetView;
@@ -23,6 +30,14 @@ public:
     // The draw site on which the chosen face is edited.
     TDrawSite* DrawSite() const { return drawSite_; }
     TEditContext& EditContext() const { return *editContext_; }
+    TEditActions& EditActions() const { return *editActions_; }
+    // The zoom in percent; 0 while the zoom follows the window (automatic).
+    int ZoomMode() const { return zoomMode_; }
+    // Sets a fixed zoom, or 0 for automatic.
+    void SetZoom(int zoom);
+    // The next larger or smaller of the fixed zooms; nothing beyond the ends.
+    void Magnify();
+    void Reduce();
 
     // The first idle moment after start: the named document if it opens (a missing file
     // or one that does not open is reported), else a new document with the default paper.
@@ -44,12 +59,20 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void CreateActions();
-    // The edit menu: undo and redo, the clipboard, selection and order, acting on the draw
-    // site.
+    // The edit and layout menus and the tool bar over the draw site: the edit commands,
+    // order, alignment, snapping and zoom.
     void CreateEditActions();
+    void ApplyZoom();
+    // The face outline, grid and guides over the objects.
+    void PaintOverlay(TCanvas& canvas);
+    // Files dropped onto the site: a document opens, a picture becomes an image object.
+    bool AcceptsDrop(const QMimeData& data) const;
+    bool Drop(const QMimeData& data, QPoint logical);
+    void UpdateSnapActions();
     void ShowDocument(std::unique_ptr<TLabelData> document, const QString& fileName);
     void UpdateTitle();
     // Puts a face's objects on the draw site; the objects of the face edited so far are
@@ -65,5 +88,12 @@ private:
     TSheetView* sheetView_;
     std::unique_ptr<TEditContext> editContext_;
     TDrawSite* drawSite_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    TEditActions* editActions_ = nullptr;
+    QAction* snapToGrid_ = nullptr;
+    QAction* snapToGuides_ = nullptr;
+    QActionGroup* zoomGroup_ = nullptr;
     int editedFace_ = -1;
+    TFaceInfo faceInfo_;
+    int zoomMode_ = 0;
 };
