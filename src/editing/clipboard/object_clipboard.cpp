@@ -33,7 +33,12 @@ QByteArray PngBytes(const QImage& image)
 QString TextOf(const TDrawObject& object)
 {
     const TClassInfo& info = object.ClassInfo();
-    if (const TPropInfo* lines = info.FindProperty("Lines"); lines && lines->Kind == TPropKind::Class && lines->Get) {
+    // Text objects publish their lines as a string list under "Text"; other objects may
+    // publish a list under "Lines" or a plain "Text" string.
+    for (const char* name : {"Text", "Lines"}) {
+        const TPropInfo* lines = info.FindProperty(name);
+        if (!lines || lines->Kind != TPropKind::Class || !lines->Get)
+            continue;
         const TPropValue value = lines->Get(object);
         const TPersistent* sub = nullptr;
         if (const auto* p = std::get_if<TPersistent*>(&value))

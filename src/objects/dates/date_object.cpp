@@ -9,7 +9,7 @@
 const TTypeInfo DateUpdateFlagType{
     "TDateUpdateFlag", {{0, "dufNo"}, {1, "dufOpen"}, {2, "dufPrint"}, {3, "dufSave"}}};
 
-LR_DEFINE_CLASS(TLODate, TDateTextBase, LR_CREATABLE(TLODate),
+LR_DEFINE_CLASS(TLODate, TLOTextBase, LR_CREATABLE(TLODate),
     prop::String("Format", &Self::Format, &Self::SetFormat),
     prop::Float("Date", &Self::DateValue, &Self::SetDateValue, TFloatType::DateTime),
     prop::Enumeration("UpdateFlag", &Self::UpdateFlagValue, &Self::SetUpdateFlagValue, DateUpdateFlagType).Default(0))
@@ -59,7 +59,7 @@ void TLODate::Refresh()
 
 void TLODate::AssignTo(TPersistent& target) const
 {
-    TDateTextBase::AssignTo(target);
+    TLOTextBase::AssignTo(target);
     if (auto* date = dynamic_cast<TLODate*>(&target)) {
         date->SetFormat(format_);
         date->SetDateValue(date_);

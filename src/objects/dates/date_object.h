@@ -3,10 +3,10 @@
 // it one of its dates when a face is loaded (UpdateFlag); a format whose macros cannot be
 // expanded shows itself as written, so that a stored document with one always opens.
 #include "core/model/document_facts.h"
-#include "objects/dates/date_text_base.h"
+#include "text/object/text_object.h"
 
-class TLODate : public TDateTextBase, public IDocumentDateObject {
-    LR_CLASS(TLODate, TDateTextBase)
+class TLODate : public TLOTextBase, public IDocumentDateObject {
+    LR_CLASS(TLODate, TLOTextBase)
 public:
     TLODate() = default;
 

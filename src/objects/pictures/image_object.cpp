@@ -253,3 +253,11 @@ void TLOImage::AssignTo(TPersistent& target) const
     image->frame_->Assign(*frame_);
     image->SetAlphaFrame(alphaFrame_);
 }
+
+void TLOImage::SetPastedPicture(const QImage& image)
+{
+    auto bitmap = std::make_unique<TSafetyBitmap>();
+    bitmap->SetImage(image);
+    imageData_->Picture()->SetGraphic(std::move(bitmap));
+    FitSizeToPicture();
+}

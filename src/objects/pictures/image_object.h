@@ -20,11 +20,14 @@ enum TImageSource { isFile = 0, isOnePoint = 1, isTwain = 2, isPlugin = 3 };
 // The transparent colour a one-point illustration stored under "Picture" gets when read.
 inline constexpr TColor kOnePointTransparentColor = 0xF0F0F0;
 
-class TLOImage : public TLORectBase, public IBlendable, public IDORotate {
+class TLOImage : public TLORectBase, public IBlendable, public IDORotate, public IDOPastePicture {
     LR_CLASS(TLOImage, TLORectBase)
 public:
     TLOImage();
     ~TLOImage() override;
+
+    // IDOPastePicture: the clipboard's picture, alpha channel kept, at its own size.
+    void SetPastedPicture(const QImage& image) override;
 
     // --- published ----------------------------------------------------------------------
     TImageData* ImageData() { return imageData_.get(); }

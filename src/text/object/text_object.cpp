@@ -12,6 +12,7 @@
 #include "text/rotator.h"
 #include "text/simple_text.h"
 
+#include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <array>
 
@@ -379,4 +380,9 @@ void TLOTextBase::AssignTo(TPersistent& target) const
         text->textOutline_ = std::make_unique<TStroke>();
         text->textOutline_->Assign(*textOutline_);
     }
+}
+
+void TLOTextBase::SetPastedText(const QString& text)
+{
+    Text()->SetLines(text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r"))));
 }

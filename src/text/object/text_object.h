@@ -50,13 +50,17 @@ class TLOTextBase : public TLORectBase,
                     public IDOAlign,
                     public IDOFeedAngle,
                     public IDOShadow,
-                    public IDOLineColor {
+                    public IDOLineColor,
+                    public IDOPasteText {
     LR_CLASS(TLOTextBase, TLORectBase)
 public:
     static constexpr int kCurrentVersion = 1;
 
     TLOTextBase();
     ~TLOTextBase() override;
+
+    // IDOPasteText: the clipboard's text becomes the lines.
+    void SetPastedText(const QString& text) override;
 
     // --- published, in stream order ---------------------------------------------------
     int Version() const { return kCurrentVersion; }
