@@ -6,7 +6,7 @@
 // template), its values are the identifiers. Keys beginning with "ShortStyleDefine" define
 // a numbered range of keys and identifiers at once. Both sides are upper-cased, so lookups
 // ignore case (full-width letters too).
-#include "objects/ini_text.h"
+#include "core/frame/ini_text.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "graphics/image_data/effect_filters.h"
 #include "graphics/image_data/image_data.h"
-#include "objects/ini_text.h"
+#include "core/frame/ini_text.h"
 
 std::vector<TEffectPreset> LoadEffectPresets(const QString& path)
 {

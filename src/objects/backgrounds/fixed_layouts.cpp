@@ -5,7 +5,7 @@
 #include "graphics/picture/graphic.h"
 #include "graphics/picture/safety_bitmap.h"
 #include "graphics/raster/resample.h"
-#include "objects/ini_text.h"
+#include "core/frame/ini_text.h"
 #include "platform/replace_file.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "objects/backgrounds/frame_list.h"
 
-#include "objects/ini_text.h"
+#include "core/frame/ini_text.h"
 
 #include <QDir>
 

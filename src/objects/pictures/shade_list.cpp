@@ -1,7 +1,7 @@
 #include "objects/pictures/shade_list.h"
 
 #include "core/frame/data_files.h"
-#include "objects/ini_text.h"
+#include "core/frame/ini_text.h"
 
 #include <QDir>
 #include <QFileInfo>

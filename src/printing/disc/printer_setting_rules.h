@@ -6,26 +6,14 @@
 //   [M.<group>.Paper.<n>]     likewise
 //   [M.Paper.<n>]             likewise
 // with n = 0…9; a series of numbered sections ends at the first that lacks the key.
+#include "core/frame/ini_text.h"
+
 #include <QString>
 #include <QStringList>
-#include <map>
-
-class TIniText {
-public:
-    // Reads the lines; anything that is neither a section, a "key=value" line, a comment
-    // (";" or "#") nor empty is ignored.
-    explicit TIniText(const QStringList& lines = {});
-
-    bool HasKey(const QString& section, const QString& key) const;
-    QString Value(const QString& section, const QString& key, const QString& defaultValue = {}) const;
-
-private:
-    std::map<QString, std::map<QString, QString>> sections_; // lower-cased names
-};
 
 class TPrinterSettingRules {
 public:
-    explicit TPrinterSettingRules(const QStringList& lines = {}) : ini_(lines) {}
+    explicit TPrinterSettingRules(const QStringList& lines = {}) : ini_(TIniText::FromLines(lines)) {}
 
     // The media names to try for a paper, best first: the paper's name in the driver's,
     // the group's and the maker's numbered sections, then the media kind's default and the

@@ -6,7 +6,7 @@
 #include "objects/backgrounds/effect_presets.h"
 #include "objects/backgrounds/fixed_layouts.h"
 #include "objects/backgrounds/frame_list.h"
-#include "objects/ini_text.h"
+#include "core/frame/ini_text.h"
 #include "platform/shift_jis.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "objects/ini_text.h"
+#include "core/frame/ini_text.h"
 
 #include "platform/shift_jis.h"
 
@@ -7,12 +7,16 @@
 
 TIniText TIniText::Parse(const QByteArray& bytes)
 {
+    return FromLines(DecodeShiftJIS(bytes).split(QLatin1Char('\n')));
+}
+
+TIniText TIniText::FromLines(const QStringList& lines)
+{
     TIniText ini;
-    const QString text = DecodeShiftJIS(bytes);
     Section* current = nullptr;
-    for (QString line : text.split(QLatin1Char('\n'))) {
+    for (QString line : lines) {
         line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             const QString name = line.mid(1, line.size() - 2).trimmed();
@@ -73,6 +77,12 @@ const QString* IniValue(const TIniText::Section& section, const QString& key)
         if (name.compare(key, Qt::CaseInsensitive) == 0)
             return &value;
     return nullptr;
+}
+
+bool TIniText::HasKey(const QString& section, const QString& key) const
+{
+    const Section* s = Find(section);
+    return s && IniValue(*s, key);
 }
 
 QString TIniText::Value(const QString& section, const QString& key, const QString& fallback) const

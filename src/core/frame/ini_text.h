@@ -1,8 +1,8 @@
 #pragma once
-// The INI files of the shipped collections (layouts, frame and shade lists, effect presets,
-// identifier lists): sections in square brackets and key=value lines, in Shift-JIS, kept in
+// INI texts: the shipped collections (layouts, frame and shade lists, effect presets,
+// identifier lists) and the printer media rules of the paper database: sections in square brackets and key=value lines, in Shift-JIS, kept in
 // file order. Names compare without regard to case and the first of duplicate names wins;
-// lines that are neither (comments starting with ";", blank lines, text before the first
+// lines that are neither (comments starting with ";" or "#", blank lines, text before the first
 // section) are ignored, as the ordinary INI reader ignores them.
 #include <QByteArray>
 #include <QString>
@@ -20,7 +20,10 @@ public:
         std::vector<std::pair<QString, QString>> Values;
     };
 
+    // From Shift-JIS bytes.
     static TIniText Parse(const QByteArray& bytes);
+    // From lines already decoded.
+    static TIniText FromLines(const QStringList& lines);
     // Reads the file; a missing or unreadable file, or one larger than kMaxIniFileBytes,
     // gives no sections.
     static TIniText Load(const QString& path);
@@ -30,6 +33,7 @@ public:
     const Section* Find(const QString& section) const;
     // The key names of a section in file order (empty for an unknown section).
     QStringList Keys(const QString& section) const;
+    bool HasKey(const QString& section, const QString& key) const;
     QString Value(const QString& section, const QString& key, const QString& fallback = {}) const;
     // The integer value of the key (decimal, or hexadecimal after "0x" or "$"); the fallback
     // when it is missing or not a number.
