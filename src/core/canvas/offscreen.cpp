@@ -30,7 +30,8 @@ QRect OffscreenDeviceRect(const TCanvas& canvas, const TRect& logical, int infla
     const QPaintDevice* device = canvas.Device();
     if (canvas.HasClip()) {
         clipBox = canvas.ClipRegion().boundingRect();
-        if (device)
+        // A recording (a picture) has no size of its own yet: its clip is all there is.
+        if (device && device->width() > 0 && device->height() > 0)
             clipBox &= QRect(0, 0, device->width(), device->height());
     } else if (device) {
         clipBox = QRect(0, 0, device->width(), device->height());
