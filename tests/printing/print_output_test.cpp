@@ -12,7 +12,7 @@
 #include "printing/disc/paper_print_setting.h"
 #include "printing/disc/print_setting_data.h"
 #include "printing/pipeline/print_progress.h"
-#include "printing/pipeline/print_spec.h"
+#include "printing/pipeline/print_request.h"
 #include "private_cups.h"
 
 #include <QTemporaryDir>

@@ -9,7 +9,7 @@
 #include "print_document_fixture.h"
 #include "printing/pipeline/job_setup.h"
 #include "printing/pipeline/print_progress.h"
-#include "printing/pipeline/print_spec.h"
+#include "printing/pipeline/print_request.h"
 #include "printing/pipeline/stretch_print_page.h"
 
 namespace {

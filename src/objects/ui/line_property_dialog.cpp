@@ -1,7 +1,7 @@
 #include "objects/ui/line_property_dialog.h"
 
 #include "objects/shapes/curve_shape.h"
-#include "objects/ui/color_spec_button.h"
+#include "objects/ui/color_fill_button.h"
 #include "objects/ui/dialog_parts.h"
 #include "objects/ui/object_preview.h"
 

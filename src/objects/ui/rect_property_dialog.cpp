@@ -2,7 +2,7 @@
 
 #include "graphics/color/color_fill.h"
 #include "objects/shapes/rect_shape.h"
-#include "objects/ui/color_spec_button.h"
+#include "objects/ui/color_fill_button.h"
 #include "objects/ui/dialog_parts.h"
 #include "objects/ui/object_preview.h"
 

@@ -7,7 +7,7 @@
 #include "printing/pipeline/job_setup.h"
 #include "printing/pipeline/pdf_file_target.h"
 #include "printing/pipeline/print_sheets.h"
-#include "printing/pipeline/print_spec.h"
+#include "printing/pipeline/print_request.h"
 
 #include <QDateTime>
 

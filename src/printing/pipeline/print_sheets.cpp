@@ -11,7 +11,7 @@
 #include "document/label_data.h"
 #include "printing/pipeline/print_progress.h"
 #include "printing/pipeline/print_site.h"
-#include "printing/pipeline/print_spec.h"
+#include "printing/pipeline/print_request.h"
 #include "printing/pipeline/print_target.h"
 #include "printing/pipeline/stretch_print_page.h"
 

@@ -11,7 +11,7 @@
 #include "document/label_data.h"
 #include "document/ld_objects.h"
 #include "printing/pipeline/print_progress.h"
-#include "printing/pipeline/print_spec.h"
+#include "printing/pipeline/print_request.h"
 #include "printing/pipeline/soft_edge.h"
 
 #include <QBuffer>

@@ -3,7 +3,7 @@
 #include "core/canvas/memory_canvas.h"
 #include "core/canvas/units.h"
 #include "core/error.h"
-#include "printing/pipeline/print_spec.h"
+#include "printing/pipeline/print_request.h"
 
 #include <algorithm>
 #include <cmath>

@@ -13,7 +13,7 @@
 #include "printing/disc/paper_print_setting.h"
 #include "printing/disc/print_setting_data.h"
 #include "printing/pipeline/print_document.h"
-#include "printing/pipeline/print_spec.h"
+#include "printing/pipeline/print_request.h"
 #include "shell/data_module.h"
 
 #include <cmath>

@@ -7,7 +7,7 @@
 #include "objects/shapes/curve_shape.h"
 #include "objects/shapes/deco_line.h"
 #include "objects/shapes/rect_shape.h"
-#include "objects/ui/color_spec_button.h"
+#include "objects/ui/color_fill_button.h"
 #include "objects/ui/deco_line_dialog.h"
 #include "objects/ui/line_property_dialog.h"
 #include "objects/ui/property_edit.h"

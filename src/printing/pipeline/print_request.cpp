@@ -1,4 +1,4 @@
-#include "printing/pipeline/print_spec.h"
+#include "printing/pipeline/print_request.h"
 
 #include "core/error.h"
 #include "core/frame/settings.h"

@@ -1,4 +1,4 @@
-#include "objects/ui/color_spec_button.h"
+#include "objects/ui/color_fill_button.h"
 
 #include "core/canvas/canvas.h"
 #include "graphics/color/color_fill.h"

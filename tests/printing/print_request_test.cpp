@@ -1,5 +1,5 @@
 // The print specification from the dialog's values, and the offset settings.
-#include "printing/pipeline/print_spec.h"
+#include "printing/pipeline/print_request.h"
 
 #include "core/error.h"
 #include "core/frame/settings.h"
