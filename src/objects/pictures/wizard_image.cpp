@@ -12,3 +12,19 @@ void TLOWizardImage::AssignTo(TPersistent& target) const
         image->SetWizInputCaption(wizInputCaption_);
     }
 }
+
+void TLOWizardImage::SetWizInputEnable(bool enable)
+{
+    if (enable == wizInputEnable_)
+        return;
+    wizInputEnable_ = enable;
+    Changed();
+}
+
+void TLOWizardImage::SetWizInputCaption(const QString& caption)
+{
+    if (caption == wizInputCaption_)
+        return;
+    wizInputCaption_ = caption;
+    Changed();
+}

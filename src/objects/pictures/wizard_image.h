@@ -8,11 +8,12 @@ class TLOWizardImage : public TLOImage, public IWizardInput {
 public:
     TLOWizardImage() = default;
 
-    // The setters only store: they report no change and repaint nothing.
+    // A new value is reported as a change, so that the document counts as modified and an
+    // edit of only these values is saved; nothing repaints, since they do not show.
     bool WizInputEnable() const override { return wizInputEnable_; }
-    void SetWizInputEnable(bool enable) override { wizInputEnable_ = enable; }
+    void SetWizInputEnable(bool enable) override;
     QString WizInputCaption() const override { return wizInputCaption_; }
-    void SetWizInputCaption(const QString& caption) override { wizInputCaption_ = caption; }
+    void SetWizInputCaption(const QString& caption) override;
 
     void AssignTo(TPersistent& target) const override;
 

@@ -12,3 +12,19 @@ void TLOWizardText::AssignTo(TPersistent& target) const
         text->SetWizInputCaption(wizInputCaption_);
     }
 }
+
+void TLOWizardText::SetWizInputEnable(bool enable)
+{
+    if (enable == wizInputEnable_)
+        return;
+    wizInputEnable_ = enable;
+    Changed();
+}
+
+void TLOWizardText::SetWizInputCaption(const QString& caption)
+{
+    if (caption == wizInputCaption_)
+        return;
+    wizInputCaption_ = caption;
+    Changed();
+}
