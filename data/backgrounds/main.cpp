@@ -4,6 +4,7 @@
 // "BackGrnd\BackFram.dat"; picture quality presets "Effect\Effect.dat"; fixed arrangement
 // layouts "Arranged\Arranged.sld" with their preview strip "Arranged\Arranged.cbm". Every file
 // is read back through the program's readers and must give what was written.
+#include "../generator_main.h"
 #include "core/error.h"
 #include "graphics/picture/picture_ex.h"
 #include "graphics/picture/safety_bitmap.h"
@@ -15,11 +16,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 
 namespace {
@@ -205,21 +204,10 @@ void BuildLayouts(const QDir& data)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList arguments = QGuiApplication::arguments();
-    if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: background_collections DATA_FOLDER\n");
-        return 2;
-    }
-    try {
-        const QDir data(arguments[1]);
+    return RunDataGenerator(argc, argv, "background_collections", [](const QString& folder) {
+        const QDir data(folder);
         BuildFrames(data);
         BuildEffects(data);
         BuildLayouts(data);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "background_collections: %s\n", error.what());
-        return 1;
-    }
-    return 0;
+    });
 }

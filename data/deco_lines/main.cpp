@@ -1,5 +1,6 @@
 // Writes the shipped decorative rule tiles: "deco_lines FOLDER" writes one 24-bit bitmap per
 // tile into the folder. Each file is read back and must give the tile's pixels.
+#include "../generator_main.h"
 #include "core/error.h"
 #include "graphics/picture/bmp_writer.h"
 #include "graphics/picture/picture_ex.h"
@@ -10,8 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
-#include <cstdio>
 
 namespace {
 
@@ -39,19 +38,8 @@ void Build(const QString& folder)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList arguments = QGuiApplication::arguments();
-    if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: deco_lines FOLDER\n");
-        return 2;
-    }
-    try {
+    return RunDataGenerator(argc, argv, "deco_lines", [](const QString& folder) {
         RegisterGraphicsClasses();
-        Build(arguments[1]);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "%s\n", error.what());
-        return 1;
-    }
-    return 0;
+        Build(folder);
+    });
 }

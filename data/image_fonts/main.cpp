@@ -2,6 +2,7 @@
 // holding the 64 glyph pictures 00.png .. 63.png of one font, rendered from installed
 // outline faces with a fill, an outline or a shadow onto the transparent colour 0xF0F0F0.
 // Every picture is read back and must decode to what was written.
+#include "../generator_main.h"
 #include "core/error.h"
 #include "graphics/picture/png_codec.h"
 #include "objects/deco/image_font.h"
@@ -10,10 +11,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -104,18 +103,7 @@ void Build(const QString& folder)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList arguments = QGuiApplication::arguments();
-    if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: image_fonts FOLDER\n");
-        return 2;
-    }
-    try {
-        Build(arguments[1]);
-    } catch (const EAppError& error) {
-        std::fprintf(stderr, "image_fonts: %s\n", error.what());
-        return 1;
-    }
-    return 0;
+    return RunDataGenerator(argc, argv, "image_fonts", [](const QString& folder) {
+        Build(folder);
+    });
 }

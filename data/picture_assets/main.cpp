@@ -4,6 +4,7 @@
 // list "Frame.dat" in the same format, "Frame.ids", the pictures in "Frame/Normal" and
 // "Frame/Alpha"). Both lists are read back through the program's readers and must list
 // every picture.
+#include "../generator_main.h"
 #include "artwork.h"
 #include "assets/ids/image_id_list.h"
 #include "core/error.h"
@@ -14,8 +15,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
-#include <cstdio>
 
 namespace {
 
@@ -138,19 +137,8 @@ void BuildFrames(const QString& dataFolder)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList arguments = QGuiApplication::arguments();
-    if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: picture_assets DATA_FOLDER\n");
-        return 2;
-    }
-    try {
-        BuildShades(arguments[1]);
-        BuildFrames(arguments[1]);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "picture_assets: %s\n", ErrorText(error).toLocal8Bit().constData());
-        return 1;
-    }
-    return 0;
+    return RunDataGenerator(argc, argv, "picture_assets", [](const QString& folder) {
+        BuildShades(folder);
+        BuildFrames(folder);
+    });
 }
