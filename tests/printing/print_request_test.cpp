@@ -1,4 +1,4 @@
-// The print specification from the dialog's values, and the offset settings.
+// The print request made from the dialog's values, and the offset settings.
 #include "printing/pipeline/print_request.h"
 
 #include "core/error.h"
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(PrintSpec, DialogValuesMakeTheSpecification)
+TEST(PrintSpec, DialogValuesMakeThePrintRequest)
 {
     TPrintDialogValues values;
     values.Copies = 4;

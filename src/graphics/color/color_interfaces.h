@@ -9,7 +9,7 @@ class TColorSpec;
 class IDOLineColor {
 public:
     virtual const TColorSpec& LineColor() const = 0;
-    // Copies the given specification (or, for objects with only a plain colour, its Color).
+    // Copies the given colour fill (or, for objects with only a plain colour, its Color).
     virtual void SetLineColor(const TColorSpec& color) = 0;
 
 protected:

@@ -32,7 +32,7 @@ public:
     bool ShowFrame() const { return showFrame_; }
     void SetShowFrame(bool show);
 
-    // IDOLineColor: the digits' colour; setting copies the specification's Color into the
+    // IDOLineColor: the digits' colour; setting copies the colour fill's Color into the
     // font.
     const TColorSpec& LineColor() const override { return *textColor_; }
     void SetLineColor(const TColorSpec& color) override;

@@ -1,6 +1,6 @@
 #pragma once
 // TLOLine: a straight line between two end points, of a given width, painted by a colour
-// specification through the clip of its widened outline. Its angle is derived from the end
+// fill through the clip of its widened outline. Its angle is derived from the end
 // points; setting it turns both points about the midpoint.
 #include "core/model/label_object.h"
 #include "core/model/object_interfaces.h"

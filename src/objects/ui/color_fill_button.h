@@ -1,5 +1,5 @@
 #pragma once
-// A button that shows a colour specification's sample and, when pressed, lets the user pick
+// A button that shows a colour fill's sample and, when pressed, lets the user pick
 // a plain colour for it.
 #include <QPushButton>
 #include <memory>
@@ -14,7 +14,7 @@ public:
 
     const TColorSpec& Spec() const { return *spec_; }
     void SetSpec(const TColorSpec& spec);
-    // Makes the specification a solid colour (0x00BBGGRR).
+    // Makes the colour fill a solid colour (0x00BBGGRR).
     void SetSolidColor(unsigned color);
 
 signals:

@@ -62,7 +62,7 @@ void WritePrintOffsetSettings(const TPrintDialogValues& values);
 // as many faces, else none chosen.
 std::vector<std::uint8_t> FaceChoiceFor(const TPrintDialogValues& values, int faceCount);
 
-// The specification of the dialog's values. A direct-print paper prints no outlines, cut
+// The print request made from the dialog's values. A direct-print paper prints no outlines, cut
 // lines or paper pattern; a disabled offset prints at (0, 0); a paper of one face prints
 // it.
 TPrintSpec MakePrintSpec(const TPrintDialogValues& values, int faceCount, bool directPrint, int toneLevel = 0);
