@@ -104,8 +104,9 @@ TfrmMain::TfrmMain(TdataMain& data, QWidget* parent)
 
 TfrmMain::~TfrmMain()
 {
-    // The draw site works in the editing context: it goes first.
+    // The draw site and the edit actions work in the editing context: they go first.
     delete takeCentralWidget();
+    delete editActions_;
 }
 
 void TfrmMain::CreateActions()
