@@ -3,7 +3,7 @@
 #include "core/messages.h"
 #include "graphics/color/color_fill.h"
 #include "objects/codes/jan_symbol.h"
-#include "objects/ui/code_preview.h"
+#include "objects/ui/object_preview.h"
 #include "objects/ui/font_fields.h"
 #include "objects/ui/position_page.h"
 #include "text/point_based_font.h"
@@ -60,10 +60,10 @@ TfrmJANCodeProperty::TfrmJANCodeProperty(const TLOJANCode& source, bool isNew, Q
         }
     });
 
-    previewBox_ = new TCodePreview(this);
+    previewBox_ = new TObjectPreview(this);
     previewBox_->SetObject(preview_.get());
     actualSize_ = new QCheckBox(QStringLiteral("実際の大きさで表示する(&Y)"), this);
-    connect(actualSize_, &QCheckBox::toggled, previewBox_, &TCodePreview::SetActualSize);
+    connect(actualSize_, &QCheckBox::toggled, previewBox_, &TObjectPreview::SetActualSize);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
@@ -151,7 +151,8 @@ bool TfrmJANCodeProperty::PreviewShown() const
 void TfrmJANCodeProperty::CodeEdited()
 {
     preview_->SetJANCode(MakeJANCode(code_->text()));
-    previewBox_->SetShown(PreviewShown());
+    // Only a valid code is previewed.
+    previewBox_->SetObject(PreviewShown() ? preview_.get() : nullptr);
 }
 
 void TfrmJANCodeProperty::OptionsEdited()

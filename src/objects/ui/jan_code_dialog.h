@@ -11,7 +11,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
-class TCodePreview;
+class TObjectPreview;
 class TPositionPage;
 
 // What the code field accepts: digits only, 7 or 12 of them (the check digit is added) or
@@ -59,5 +59,5 @@ private:
     QCheckBox* actualSize_ = nullptr;
     QLabel* colorSwatch_ = nullptr;
     TPositionPage* position_ = nullptr;
-    TCodePreview* previewBox_ = nullptr;
+    TObjectPreview* previewBox_ = nullptr;
 };

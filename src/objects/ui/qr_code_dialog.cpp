@@ -1,7 +1,7 @@
 #include "objects/ui/qr_code_dialog.h"
 
 #include "core/messages.h"
-#include "objects/ui/code_preview.h"
+#include "objects/ui/object_preview.h"
 #include "objects/ui/position_page.h"
 
 #include <QCheckBox>
@@ -79,10 +79,10 @@ TfrmQRCodeProperty::TfrmQRCodeProperty(const TLOQRStd& source, bool isNew, QWidg
     position_->SetSizeEnabled(!isNew);
     tabs->addTab(position_, QStringLiteral("位置"));
 
-    previewBox_ = new TCodePreview(this);
+    previewBox_ = new TObjectPreview(this);
     previewBox_->SetObject(copy_.get());
     actualSize_ = new QCheckBox(QStringLiteral("実際の大きさで表示する(&Y)"), this);
-    connect(actualSize_, &QCheckBox::toggled, previewBox_, &TCodePreview::SetActualSize);
+    connect(actualSize_, &QCheckBox::toggled, previewBox_, &TObjectPreview::SetActualSize);
     status_ = new QLabel(this);
     status_->setWordWrap(true);
 

@@ -17,7 +17,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QStackedWidget;
 class QToolButton;
-class TCodePreview;
+class TObjectPreview;
 class TPositionPage;
 
 // The history keys of the one-line fields, in the order name, reading, telephone 1 and 2,
@@ -87,5 +87,5 @@ private:
     QLabel* status_ = nullptr;
     QCheckBox* actualSize_ = nullptr;
     TPositionPage* position_ = nullptr;
-    TCodePreview* previewBox_ = nullptr;
+    TObjectPreview* previewBox_ = nullptr;
 };
