@@ -27,8 +27,14 @@ struct TRect {
     friend constexpr bool operator==(const TRect&, const TRect&) = default;
 };
 
-constexpr int RectWidth(const TRect& r) { return r.Right - r.Left; }
-constexpr int RectHeight(const TRect& r) { return r.Bottom - r.Top; }
+// Two's-complement sum and difference: a hostile stored rectangle spanning more than the
+// integer range wraps as the stored edges do instead of overflowing, so it reads back to
+// the same edges it was written from.
+constexpr int WrappedAdd(int a, int b) { return static_cast<int>(static_cast<unsigned>(a) + static_cast<unsigned>(b)); }
+constexpr int WrappedSub(int a, int b) { return static_cast<int>(static_cast<unsigned>(a) - static_cast<unsigned>(b)); }
+
+constexpr int RectWidth(const TRect& r) { return WrappedSub(r.Right, r.Left); }
+constexpr int RectHeight(const TRect& r) { return WrappedSub(r.Bottom, r.Top); }
 
 // Swaps Left/Right and Top/Bottom so that Left <= Right and Top <= Bottom.
 TRect NormalizeRect(const TRect& r);

@@ -31,12 +31,12 @@ void TLORectBase::SetTop(int value)
 
 void TLORectBase::SetWidth(int value)
 {
-    SetBoundsRect({rect_.Left, rect_.Top, rect_.Left + value, rect_.Bottom});
+    SetBoundsRect({rect_.Left, rect_.Top, WrappedAdd(rect_.Left, value), rect_.Bottom});
 }
 
 void TLORectBase::SetHeight(int value)
 {
-    SetBoundsRect({rect_.Left, rect_.Top, rect_.Right, rect_.Top + value});
+    SetBoundsRect({rect_.Left, rect_.Top, rect_.Right, WrappedAdd(rect_.Top, value)});
 }
 
 void TLORectBase::MoveBy(int dx, int dy)

@@ -56,6 +56,18 @@ TEST(RectHelpers, FitAndCover)
     EXPECT_EQ(ClampPoint({-5, 50}, {0, 0, 10, 20}), QPoint(0, 20));
 }
 
+TEST(RectHelpers, SizesOfRectanglesWiderThanTheIntegerRangeWrap)
+{
+    // A stored rectangle from -2e9 to 2e9 has no width in 32 bits; its width wraps as the
+    // edges do, so that Left + width gives back the stored right edge.
+    const TRect hostile(-2000000000, -2000000000, 2000000000, 2000000000);
+    const int width = RectWidth(hostile);
+    EXPECT_EQ(width, RectHeight(hostile));
+    EXPECT_EQ(WrappedAdd(hostile.Left, width), hostile.Right);
+    EXPECT_EQ(RectWidth(TRect(-5, 0, 7, 3)), 12);
+    EXPECT_EQ(RectHeight(TRect(-5, 0, 7, 3)), 3);
+}
+
 TEST(RotatePoint, PositiveAnglesTurnClockwiseOnScreen)
 {
     EXPECT_EQ(RotatePoint({10, 0}, 90, {0, 0}), QPoint(0, 10));
