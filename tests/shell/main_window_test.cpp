@@ -7,6 +7,8 @@
 #include "document/grid.h"
 #include "document/label_data.h"
 #include "editing/site/edit_context.h"
+#include "objects/shapes/rect_shape.h"
+#include "objects/shapes/shape_classes.h"
 #include "shell/app_frame.h"
 #include "shell/data_module.h"
 #include "shell/ui/main_window.h"
@@ -15,6 +17,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -233,7 +238,8 @@ TRect BoundsOf(const TDrawObject* object)
 
 TEST_F(MainWindow, EditingAFaceWithMouseKeysAndTheClipboard)
 {
-    RegisterClass(TShellTestBox::StaticClassInfo());
+    // Real rectangles, so that the program itself can describe the saved file.
+    RegisterShapeClasses();
     TfrmMain window(data_);
     ASSERT_NO_FATAL_FAILURE(ShowNewDocument(window));
     const QPoint face1 = PointInFace(*window.SheetView(), 1);
@@ -244,8 +250,10 @@ TEST_F(MainWindow, EditingAFaceWithMouseKeysAndTheClipboard)
     TEditSite& model = site->Site();
     ASSERT_GT(model.LogWidth(), 700);
     for (const TRect& rect : {TRect(100, 100, 300, 200), TRect(400, 100, 600, 200)}) {
-        auto box = std::make_unique<TShellTestBox>();
+        auto box = std::make_unique<TLORect>();
         box->SetBoundsRect(rect);
+        box->SetFrameWidth(0);
+        box->SetFillInside(true);
         model.AddObject(std::move(box));
     }
     TDrawObject* first = model.Object(0);
@@ -312,6 +320,29 @@ TEST_F(MainWindow, EditingAFaceWithMouseKeysAndTheClipboard)
     EXPECT_EQ(stored, (std::vector<TRect>{finalFirst, TRect(400, 100, 600, 200)}));
     EXPECT_EQ(model.ObjectCount(), 2);
     EXPECT_TRUE(messages_.isEmpty());
+
+    // The program's own description of the file lists both rectangles on face 1.
+    QByteArray json;
+    ASSERT_EQ(testsupport::RunProgram(QStringLiteral(LUMAREST_PROGRAM),
+                                      {QStringLiteral("info"), QStringLiteral("--json"), path}, &json),
+              0);
+    const QJsonArray sheets = QJsonDocument::fromJson(json).object()[QStringLiteral("sheets")].toArray();
+    ASSERT_EQ(sheets.size(), 1);
+    std::vector<TRect> described;
+    for (const QJsonValue& design : sheets[0].toObject()[QStringLiteral("designs")].toArray()) {
+        const QJsonArray objects = design[QStringLiteral("objects")].toArray();
+        if (!objects.isEmpty())
+            EXPECT_EQ(design[QStringLiteral("face")].toInt(), 1);
+        for (const QJsonValue& object : objects) {
+            EXPECT_EQ(object[QStringLiteral("class")].toString(), QStringLiteral("TLORect"));
+            const int left = object[QStringLiteral("left")].toInt();
+            const int top = object[QStringLiteral("top")].toInt();
+            described.emplace_back(left, top, left + object[QStringLiteral("width")].toInt(),
+                                   top + object[QStringLiteral("height")].toInt());
+        }
+    }
+    std::sort(described.begin(), described.end(), [](const TRect& a, const TRect& b) { return a.Left < b.Left; });
+    EXPECT_EQ(described, stored);
 }
 
 TEST_F(MainWindow, ZoomStepsAndGuides)
