@@ -1,6 +1,7 @@
 #include "shell/object_designers.h"
 
 #include "editing/site/edit_context.h"
+#include "objects/ui/background_designer.h"
 #include "objects/ui/code_designers.h"
 #include "objects/ui/picture_designers.h"
 #include "objects/ui/shape_designers.h"
@@ -10,4 +11,6 @@ void RegisterObjectDesigners(TEditContext& context)
     RegisterShapeDesigners(context.Designers());
     RegisterCodeDesigners(context.Designers(), context.Actions());
     RegisterPictureDesigners(context.Designers(), context.Actions());
+    // Backgrounds are never clicked: the background command edits them through this designer.
+    RegisterBackgroundDesigner(context.Designers(), context.Actions());
 }

@@ -44,7 +44,7 @@ constexpr QSize kPreviewSize(160, 120);
 } // namespace
 
 TfrmBackEffectEditor::TfrmBackEffectEditor(QWidget* parent)
-    : QWidget(parent), customColor_(kCustomRefColorStart), fromList_(new QRadioButton(QStringLiteral("一覧から選択"))),
+    : QWidget(parent), customColor_(kCustomRefColorStart), presets_(new QComboBox), fromList_(new QRadioButton(QStringLiteral("一覧から選択"))),
       detailed_(new QRadioButton(QStringLiteral("詳細指定"))), monotone_(new QButtonGroup(this)),
       colourButton_(new QPushButton(QStringLiteral("色"))), focus_(new QComboBox), preview_(new QLabel)
 {
@@ -56,6 +56,8 @@ TfrmBackEffectEditor::TfrmBackEffectEditor(QWidget* parent)
     detailed_->setChecked(true);
     // The preset list belongs to the background collection; without it only the details apply.
     fromList_->setEnabled(false);
+    presets_->setEnabled(false);
+    methodRow->addWidget(presets_);
     layout->addWidget(method);
 
     auto* form = new QFormLayout;
@@ -78,6 +80,13 @@ TfrmBackEffectEditor::TfrmBackEffectEditor(QWidget* parent)
     preview_->setAlignment(Qt::AlignCenter);
     layout->addWidget(preview_, 0, Qt::AlignHCenter);
 
+    connect(fromList_, &QRadioButton::toggled, presets_, &QComboBox::setEnabled);
+    connect(presets_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!data_ || index < 0 || index >= int(presetList_.size()))
+            return;
+        ApplyEffectPreset(*data_, presetList_[size_t(index)]);
+        ShowValues();
+    });
     connect(brightness_, &QSlider::valueChanged, this, &TfrmBackEffectEditor::Write);
     connect(contrast_, &QSlider::valueChanged, this, &TfrmBackEffectEditor::Write);
     connect(monotone_, &QButtonGroup::idClicked, this, &TfrmBackEffectEditor::Write);
@@ -90,6 +99,18 @@ TfrmBackEffectEditor::TfrmBackEffectEditor(QWidget* parent)
         monotone_->button(int(TMonotoneChoice::Custom))->setChecked(true);
         Write();
     });
+}
+
+void TfrmBackEffectEditor::SetPresets(std::vector<TEffectPreset> presets)
+{
+    presetList_ = std::move(presets);
+    const QSignalBlocker block(presets_);
+    presets_->clear();
+    for (const TEffectPreset& preset : presetList_)
+        presets_->addItem(preset.Title);
+    presets_->setCurrentIndex(-1);
+    fromList_->setEnabled(!presetList_.empty());
+    presets_->setEnabled(fromList_->isEnabled() && fromList_->isChecked());
 }
 
 void TfrmBackEffectEditor::SetImageData(TImageData* data)

@@ -2,8 +2,10 @@
 // TfrmBackEffectEditor: the effect page of the picture dialogs. It edits the filters of an
 // image data (brightness, contrast, monotone tint, focus) and shows the processed picture.
 #include "core/persistent/color_type.h"
+#include "objects/backgrounds/effect_presets.h"
 
 #include <QWidget>
+#include <vector>
 
 class QButtonGroup;
 class QComboBox;
@@ -26,6 +28,9 @@ public:
     // The colour a custom tint uses (the "色" button's choice).
     TColor CustomColor() const { return customColor_; }
     void SetCustomColor(TColor color);
+    // Offers the presets under "一覧から選択"; choosing one sets the three filters at once.
+    void SetPresets(std::vector<TEffectPreset> presets);
+    QComboBox* PresetBox() const { return presets_; }
 
 private:
     void Write();
@@ -33,6 +38,8 @@ private:
 
     TImageData* data_ = nullptr;
     TColor customColor_;
+    std::vector<TEffectPreset> presetList_;
+    QComboBox* presets_;
     QRadioButton* fromList_;
     QRadioButton* detailed_;
     QSlider* brightness_;

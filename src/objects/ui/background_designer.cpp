@@ -1,0 +1,92 @@
+#include "objects/ui/background_designer.h"
+
+#include "core/frame/data_files.h"
+#include "editing/actions/object_actions.h"
+#include "editing/designers/designer_list.h"
+#include "graphics/color/color_fill.h"
+#include "objects/backgrounds/back_image_2004.h"
+#include "objects/ui/back_image_editor.h"
+#include "objects/ui/background_dialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+namespace {
+
+enum class TBackDialog { Choice, Adjust };
+
+// The dialog in which the last editing ended, while the program runs.
+TBackDialog lastDialog = TBackDialog::Choice;
+
+// A background whose fill is no picture starts with the choice, any other with the dialog
+// in which the last editing ended.
+TBackDialog FirstDialog(const TLOBackImage& background)
+{
+    return background.FillColor()->Kind() == cskBitmap ? lastDialog : TBackDialog::Choice;
+}
+
+QString ChooseBackgroundFile(QWidget* parent)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("イメージの選択"), QString(),
+                                        QStringLiteral("イメージ (*.bmp *.cbm *.jpg *.jpeg *.png *.gif)"));
+}
+
+class TDOBackImageEditor : public TDODesigner {
+public:
+    explicit TDOBackImageEditor(TActionList& actions) : actions_(actions) {}
+
+    bool Edit(TDrawObject& object) override
+    {
+        auto* background = dynamic_cast<TLOBackImage*>(&object);
+        if (!background)
+            return false;
+        EditBackground(*background, &actions_, DataFolder(), &ChooseBackgroundFile, QApplication::activeWindow());
+        return true;
+    }
+
+private:
+    TActionList& actions_;
+};
+
+} // namespace
+
+bool EditBackground(TLOBackImage& background, TActionList* actions, const QString& dataFolder,
+                    TBackPictureChooser chooser, QWidget* parent)
+{
+    TLOBackImage2004 copy;
+    copy.Assign(background);
+    TBackDialog current = FirstDialog(background);
+    int result = QDialog::Rejected;
+    for (;;) {
+        if (current == TBackDialog::Choice) {
+            TfrmBackGround2002 dialog(copy, chooser, parent);
+            result = dialog.exec();
+            if (result != TfrmBackGround2002::kAdjustResult)
+                break;
+            current = TBackDialog::Adjust;
+        } else {
+            TfrmBackImageEditor dialog(copy, dataFolder, parent);
+            result = dialog.exec();
+            if (result != TfrmBackImageEditor::kReselectResult)
+                break;
+            current = TBackDialog::Choice;
+        }
+    }
+    lastDialog = current;
+    if (result != QDialog::Accepted)
+        return false;
+    std::unique_ptr<TDOChangeAction> action;
+    if (actions) {
+        action = std::make_unique<TDOChangeAction>(background);
+        action->SetCaption(QStringLiteral("設定変更"));
+    }
+    background.Assign(copy);
+    if (action)
+        TDOChangeAction::Finish(std::move(action), *actions, true);
+    return true;
+}
+
+void RegisterBackgroundDesigner(TDODesignerList& designers, TActionList& actions)
+{
+    designers.Add(std::make_unique<TDOBackImageEditor>(actions));
+}

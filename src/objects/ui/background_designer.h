@@ -1,0 +1,23 @@
+#pragma once
+// The editing of a face's background: the choice dialog "背景柄の設定" and the adjustment
+// dialog "背景イメージの調整" take turns on one editing copy (TLOBackImage2004); OK in
+// either writes the copy back as one undoable change "設定変更", Cancel leaves the
+// background as it was. A background is never hit by a click, so the layout editor's
+// background command calls EditBackground for the face's background object.
+#include <QString>
+#include <functional>
+
+class QWidget;
+class TActionList;
+class TDODesignerList;
+class TLOBackImage;
+
+using TBackPictureChooser = std::function<QString(QWidget* parent)>;
+
+// true when OK was pressed (the change is recorded in actions when given).
+bool EditBackground(TLOBackImage& background, TActionList* actions, const QString& dataFolder,
+                    TBackPictureChooser chooser, QWidget* parent = nullptr);
+
+// Registers TDOBackImageEditor, which edits backgrounds with the data folder's frames and
+// presets and the file dialog as picture chooser, recording its changes in actions.
+void RegisterBackgroundDesigner(TDODesignerList& designers, TActionList& actions);
