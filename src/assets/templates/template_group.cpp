@@ -1,5 +1,6 @@
 #include "assets/templates/template_group.h"
 
+#include "assets/templates/template_list.h"
 #include "core/frame/data_files.h"
 
 #include <QDir>
@@ -68,6 +69,35 @@ int TTemplateGroup::GenreOfFile(const QString& filePath) const
             return i;
     }
     return -1;
+}
+
+QString TTemplateGroup::LocateTemplate(const QString& relativePath) const
+{
+    if (folder_.isEmpty())
+        return {};
+    const QStringList parts = QString(relativePath).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (parts.isEmpty())
+        return {};
+    QDir dir(folder_);
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const bool last = i == parts.size() - 1;
+        const QStringList entries = dir.entryList((last ? QDir::Files : QDir::Dirs) | QDir::Hidden | QDir::System
+                                                      | QDir::NoDotAndDotDot, QDir::Name);
+        QString match;
+        for (const QString& entry : entries) {
+            const QString name = last ? QFileInfo(entry).completeBaseName() : entry;
+            if (name.compare(parts[i], Qt::CaseInsensitive) == 0 && (!last || IsTemplateFile(entry))) {
+                match = entry;
+                break;
+            }
+        }
+        if (match.isEmpty())
+            return {};
+        if (last)
+            return dir.filePath(match);
+        dir.cd(match);
+    }
+    return {};
 }
 
 QString TemplateCatalogueName()

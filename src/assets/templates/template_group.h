@@ -26,6 +26,10 @@ public:
     QString GenreFolder(int index) const;
     // The genre whose folder holds the file, or -1.
     int GenreOfFile(const QString& filePath) const;
+    // The template document a path relative to the catalogue's folder names, without
+    // extension: identifier lists keep names upper-cased, so every part of the path is
+    // matched ignoring case, and any template extension is taken. Empty when none exists.
+    QString LocateTemplate(const QString& relativePath) const;
 
 private:
     TIniText ini_;
