@@ -44,7 +44,7 @@ TTemplateBrowser::TTemplateBrowser(const QString& cataloguePath, TLabelData& doc
       warning_(new QLabel)
 {
     setWindowTitle(QStringLiteral("テンプレート"));
-    if (const TPaperInfo* paper = document.Paper(); paper && face >= 0 && face < paper->FaceCount())
+    if (const TPaperInfo* paper = document.EffectivePaper(); paper && face >= 0 && face < paper->FaceCount())
         paper->GetFaceInfo(face, faceInfo_);
     QString idsPath = cataloguePath;
     idsPath.replace(QRegularExpression(QStringLiteral("\\.[^./]*$")), QStringLiteral(".ids"));
