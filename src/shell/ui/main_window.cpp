@@ -21,7 +21,7 @@
 #include "shell/command_line.h"
 #include "shell/data_module.h"
 #include "shell/object_designers.h"
-#include "shell/ui/print_command.h"
+#include "shell/print_command.h"
 #include "shell/ui/sheet_view.h"
 #include "shell/ui/window_placement.h"
 

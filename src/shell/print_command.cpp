@@ -1,4 +1,4 @@
-#include "shell/ui/print_command.h"
+#include "shell/print_command.h"
 
 #include "catalogue/database/papers_v2.h"
 #include "catalogue/paper/paper_info.h"
