@@ -7,7 +7,7 @@
 #include <exception>
 #include <functional>
 
-enum class TMsgButtons { OK, YesNo, YesNoCancel };
+enum class TMsgButtons { OK, OKCancel, YesNo, YesNoCancel };
 enum class TMsgResult { OK, Yes, No, Cancel };
 
 // Shows a message (its macros expanded first) and returns the button pressed. Without an

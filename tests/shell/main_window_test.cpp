@@ -1,9 +1,12 @@
 // The designer window on the offscreen platform: new, save, reopen, choosing a face, and
 // the question about a modified document answered through the message hook.
+#include "catalogue/paper/paper_info.h"
 #include "core/messages.h"
 #include "core/model/rect_object.h"
 #include "core/stream/class_registry.h"
 #include "editing/ui/draw_site.h"
+#include "editing/ui/paper_site.h"
+#include "printing/ui/print_paper_dialog.h"
 #include "document/grid.h"
 #include "document/label_data.h"
 #include "editing/site/edit_context.h"
@@ -22,6 +25,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -376,4 +380,30 @@ TEST_F(MainWindow, ZoomStepsAndGuides)
     const TEditSite& model = window.DrawSite()->Site();
     EXPECT_EQ(guide.Guide(0), (TGuide::Slot{0, model.LogHeight() / 2}));
     EXPECT_EQ(guide.Guide(1), (TGuide::Slot{model.LogWidth() / 2, 0}));
+}
+
+TEST_F(MainWindow, CtrlPOpensTheSheetPrintDialogForTheDocument)
+{
+    TfrmMain window(data_);
+    ShowNewDocument(window);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QAction* print = nullptr;
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_P))
+            print = action;
+    ASSERT_NE(print, nullptr);
+    EXPECT_EQ(print->text(), QStringLiteral("印刷(&P)..."));
+
+    int faces = -1;
+    QTimer::singleShot(0, &window, [&faces] {
+        auto* dialog = qobject_cast<TfrmPrintPaper*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        faces = dialog->Site()->FaceCount();
+        dialog->reject();
+    });
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(faces, window.Document()->EffectivePaper()->FaceCount());
+    EXPECT_TRUE(messages_.isEmpty());
 }

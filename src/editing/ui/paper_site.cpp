@@ -13,7 +13,7 @@ namespace {
 constexpr int kMargin = 16;
 } // namespace
 
-TPaperSite::TPaperSite(QWidget* parent) : QWidget(parent)
+TPaperSite::TPaperSite(QWidget* parent) : QWidget(parent), faceClass_(&TLOFace::StaticClassInfo())
 {
     // One logical unit is 0.1 mm.
     site_.Scaler().SetUnitDPI(kUnitsPerInch);
@@ -37,7 +37,7 @@ void TPaperSite::RebuildFaces()
     if (!paper_)
         return;
     site_.SetLogSize(paper_->Width(), paper_->Height());
-    CreateFaces(site_, *paper_, !multiSelect_);
+    CreateFaces(site_, *paper_, !multiSelect_, *faceClass_);
     for (int index = 0; index < ::FaceCount(site_); ++index) {
         TLOFace* face = ::FaceAt(site_, index);
         face->SetFaceColor(faceColor_);
@@ -53,6 +53,13 @@ void TPaperSite::SetMultiSelect(bool multiSelect)
     if (multiSelect_ == multiSelect)
         return;
     multiSelect_ = multiSelect;
+    RebuildFaces();
+    update();
+}
+
+void TPaperSite::SetFaceClass(const TClassInfo& faceClass)
+{
+    faceClass_ = &faceClass;
     RebuildFaces();
     update();
 }
@@ -93,6 +100,13 @@ bool TPaperSite::IsFaceSelected(int face) const
 void TPaperSite::SelectFace(int face)
 {
     ::SelectFace(site_, face);
+    update();
+}
+
+void TPaperSite::SetFaceSelected(int face, bool selected)
+{
+    if (TLOFace* object = ::FaceAt(site_, face))
+        object->SetFaceSelected(selected);
     update();
 }
 

@@ -25,12 +25,16 @@ public:
     void SetDrawInfo(bool drawInfo);
     TColor FaceColor() const { return faceColor_; }
     void SetFaceColor(TColor color);
+    // The class of the face objects (TLOFace or a descendant); the faces are rebuilt.
+    void SetFaceClass(const TClassInfo& faceClass);
 
     int FaceCount() const;
     // The first selected face, or -1.
     int CurrentFace() const;
     bool IsFaceSelected(int face) const;
     void SelectFace(int face);
+    // Sets one face's selection, leaving the others (on a multi-select site).
+    void SetFaceSelected(int face, bool selected);
     // The face under a point of the widget, or -1.
     int FaceAt(QPoint widgetPoint) const;
     // The zoom of the overview in percent.
@@ -55,6 +59,7 @@ private:
     TDrawSiteModel site_;
     // Per face: its region in logical units and the region's bounds.
     std::vector<std::pair<QRegion, QRect>> regions_;
+    const TClassInfo* faceClass_;
     bool multiSelect_ = false;
     bool drawInfo_ = true;
     TColor faceColor_ = 0xAFE7FF; // light cream

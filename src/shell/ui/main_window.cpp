@@ -21,6 +21,7 @@
 #include "shell/command_line.h"
 #include "shell/data_module.h"
 #include "shell/object_designers.h"
+#include "shell/print_command.h"
 #include "shell/ui/sheet_view.h"
 #include "shell/ui/window_placement.h"
 
@@ -133,6 +134,14 @@ void TfrmMain::CreateActions()
         const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("名前を付けて保存"), fileName_, DialogFilter());
         if (!path.isEmpty())
             SaveDocumentAs(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".cld") : path);
+    });
+    file->addSeparator();
+    // The current sheet, with the face being edited written back first.
+    add(QStringLiteral("印刷(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_P), [this] {
+        if (!document_)
+            return;
+        StoreFace();
+        RunPrintCommand(this, *document_, data_.Papers());
     });
     file->addSeparator();
     add(Expand(QStringLiteral("$(AppName)の終了(&X)")), QKeySequence(), [this] { close(); });

@@ -43,6 +43,10 @@ TMsgResult ShowDialog(const QString& text, TMsgButtons buttons, TMsgResult defau
         box.setIcon(QMessageBox::Information);
         box.setStandardButtons(QMessageBox::Ok);
         break;
+    case TMsgButtons::OKCancel:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
     case TMsgButtons::YesNo:
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
