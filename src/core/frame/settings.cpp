@@ -131,6 +131,11 @@ void TRegistryKey::DeleteKey()
         OpenSettings().remove(group_);
 }
 
+bool AdvancedMode()
+{
+    return ReadBool(QString::fromLatin1(kAdvancedModeKey), false);
+}
+
 bool ReadBool(const QString& name, bool defaultValue)
 {
     return ApplicationKey().ReadBool(name, defaultValue);

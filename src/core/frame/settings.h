@@ -18,6 +18,11 @@ void WriteBool(const QString& name, bool value);
 void WriteInteger(const QString& name, int value);
 void WriteString(const QString& name, const QString& value);
 
+// The application's advanced mode: the property dialogs also show the settings the label
+// wizard reads. Off unless the setting says otherwise.
+inline constexpr char kAdvancedModeKey[] = "AdvancedMode";
+bool AdvancedMode();
+
 // Values under an explicit key path ("\"-separated; macros are expanded).
 class TRegistryKey {
 public:

@@ -1,0 +1,57 @@
+#include "objects/ui/text_designers.h"
+
+#include "core/frame/data_files.h"
+#include "core/frame/macro_string.h"
+#include "editing/designers/designer_list.h"
+#include "objects/ui/property_edit.h"
+#include "objects/ui/text_edit_dialog.h"
+#include "text/object/wizard_text.h"
+
+#include <QApplication>
+
+namespace {
+
+// The pattern file as the application names it, or the shipped one without the macros.
+QString PatternFile()
+{
+    if (ApplicationMacros())
+        return Expand(QStringLiteral("$(CoonsDistortionData)"));
+    return LocateDataFile(QStringLiteral("Lumarest.cdd"));
+}
+
+class TDOTextEditor : public TDODesigner {
+public:
+    explicit TDOTextEditor(bool (*advancedMode)()) : advancedMode_(advancedMode) {}
+
+    bool Edit(TDrawObject& object) override
+    {
+        auto* text = dynamic_cast<TLOWizardText*>(&object);
+        if (!text)
+            return false;
+        TTextEditOptions options;
+        options.PatternFile = PatternFile();
+        options.StripFile = LocateDataFile(QStringLiteral("TransformPattern.bmp"));
+        options.Advanced = advancedMode_ && advancedMode_();
+        EditText(*text, options, QApplication::activeWindow());
+        return true;
+    }
+
+private:
+    bool (*advancedMode_)();
+};
+
+} // namespace
+
+bool EditText(TLOTextBase& text, const TTextEditOptions& options, QWidget* parent)
+{
+    TfrmTextEdit dialog(text, options, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    ApplyPropertyEdit(text, [&] { dialog.WriteBack(text); });
+    return true;
+}
+
+void RegisterTextDesigners(TDODesignerList& designers, bool (*advancedMode)())
+{
+    designers.Add(std::make_unique<TDOTextEditor>(advancedMode));
+}
