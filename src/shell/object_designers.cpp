@@ -2,6 +2,7 @@
 
 #include "editing/site/edit_context.h"
 #include "objects/ui/code_designers.h"
+#include "objects/ui/creator_designer.h"
 #include "objects/ui/picture_designers.h"
 #include "objects/ui/shape_designers.h"
 
@@ -10,4 +11,5 @@ void RegisterObjectDesigners(TEditContext& context)
     RegisterShapeDesigners(context.Designers());
     RegisterCodeDesigners(context.Designers(), context.Actions());
     RegisterPictureDesigners(context.Designers(), context.Actions());
+    RegisterCreatorDesigner(context.Designers());
 }

@@ -21,6 +21,7 @@
 #include "shell/command_line.h"
 #include "shell/data_module.h"
 #include "shell/object_designers.h"
+#include "shell/ui/insert_actions.h"
 #include "shell/ui/sheet_view.h"
 #include "shell/ui/window_placement.h"
 
@@ -225,6 +226,9 @@ void TfrmMain::CreateEditActions()
     tools->addAction(magnify);
     tools->addAction(reduce);
     tools->addAction(automatic);
+
+    // The object creation commands: created on the draw site, each one undo step.
+    AddInsertActions(*this, *editContext_, *editActions_, [this] { return drawSite_; });
 }
 
 void TfrmMain::UpdateSnapActions()
