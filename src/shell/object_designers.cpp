@@ -4,6 +4,7 @@
 #include "editing/site/edit_context.h"
 #include "objects/ui/background_designer.h"
 #include "objects/ui/code_designers.h"
+#include "objects/ui/creator_designer.h"
 #include "objects/ui/picture_designers.h"
 #include "objects/ui/shape_designers.h"
 #include "objects/ui/text_designers.h"
@@ -18,4 +19,5 @@ void RegisterObjectDesigners(TEditContext& context)
     RegisterTextDesigners(context.Designers(), &AdvancedMode);
     // Backgrounds are never clicked: the background command edits them through this designer.
     RegisterBackgroundDesigner(context.Designers(), context.Actions());
+    RegisterCreatorDesigner(context.Designers());
 }

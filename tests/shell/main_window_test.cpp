@@ -4,6 +4,7 @@
 #include "core/messages.h"
 #include "core/model/rect_object.h"
 #include "core/stream/class_registry.h"
+#include "core/stream/component_stream.h"
 #include "editing/ui/draw_site.h"
 #include "editing/ui/paper_site.h"
 #include "printing/ui/print_paper_dialog.h"
@@ -11,6 +12,8 @@
 #include "document/label_data.h"
 #include "editing/site/edit_context.h"
 #include "objects/shapes/rect_shape.h"
+#include "editing/ui/edit_actions.h"
+#include "objects/groups/group_classes.h"
 #include "objects/shapes/shape_classes.h"
 #include "shell/app_frame.h"
 #include "shell/data_module.h"
@@ -405,5 +408,61 @@ TEST_F(MainWindow, CtrlPOpensTheSheetPrintDialogForTheDocument)
     });
     QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(faces, window.Document()->EffectivePaper()->FaceCount());
+}
+
+TEST_F(MainWindow, CreationCommandsAndGroupingFromTheMenus)
+{
+    RegisterShapeClasses();
+    RegisterGroupClasses();
+    TfrmMain window(data_);
+    ASSERT_NO_FATAL_FAILURE(ShowNewDocument(window));
+    TDrawSite* site = window.DrawSite();
+    TEditSite& model = site->Site();
+    const auto action = [&](const QString& name) {
+        auto* found = window.findChild<QAction*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    };
+    const auto drag = [&](QPoint from, QPoint to) {
+        QTest::mousePress(site, Qt::LeftButton, {}, site->WidgetPointOf(from));
+        QTest::mouseMove(site, site->WidgetPointOf((from + to) / 2));
+        QTest::mouseMove(site, site->WidgetPointOf(to));
+        QTest::mouseRelease(site, Qt::LeftButton, {}, site->WidgetPointOf(to));
+    };
+    const QByteArray empty = ComponentBytes(model);
+
+    // Every object type has its command; rectangles and circles are drawn by a drag.
+    for (const char* name : {"actText", "actDate", "actDecoString", "actLine", "actArc", "actRect", "actCircle",
+                             "actDecoLine", "actAlphaMask", "actOnePoint", "actImageFile", "actArrangedImage",
+                             "actTwain", "actBackground", "actJANCode", "actQRStd", "actPasteText", "actPasteBitmap"})
+        action(QLatin1String(name));
+    action(QStringLiteral("actRect"))->trigger();
+    EXPECT_EQ(model.ObjectCount(), 0);
+    drag({100, 100}, {300, 200});
+    action(QStringLiteral("actCircle"))->trigger();
+    drag({400, 100}, {600, 200});
+    ASSERT_EQ(model.ObjectCount(), 2);
+    EXPECT_EQ(window.EditContext().Actions().UndoCaption(), QStringLiteral("追加"));
+
+    // Both selected: grouped into one, then ungrouped again, each one step.
+    model.SelectAll(true);
+    const QByteArray two = ComponentBytes(model);
+    window.EditActions().Refresh();
+    window.EditActions().Group->trigger();
+    ASSERT_EQ(model.ObjectCount(), 1);
+    EXPECT_EQ(model.Object(0)->ClassName(), QStringLiteral("TDOGroup"));
+    EXPECT_TRUE(model.Object(0)->Selected());
+    window.EditActions().Refresh();
+    window.EditActions().Ungroup->trigger();
+    ASSERT_EQ(model.ObjectCount(), 2);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(model.ObjectCount(), 1);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ComponentBytes(model), two);
+    // Each creation is undone by one step.
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(model.ObjectCount(), 1);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ComponentBytes(model), empty);
     EXPECT_TRUE(messages_.isEmpty());
 }

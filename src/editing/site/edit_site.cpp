@@ -210,6 +210,10 @@ bool TEditSite::Dragging() const
 
 void TEditSite::Press(Qt::MouseButton button, QPoint logical, TShiftState shift)
 {
+    if (armed_ && button == Qt::LeftButton) {
+        BeginCreate(std::move(armed_), logical, shift);
+        return;
+    }
     const int pivot = PivotAt(LogToDev(logical));
     if (pivot >= 0) {
         const TPivot record = pivots_[pivot];
@@ -332,9 +336,17 @@ void TEditSite::Cancel()
 
 void TEditSite::AbandonGhosts()
 {
+    armed_.reset();
     TGhostList& ghosts = context_.Ghosts();
     if (ghosts.Count() > 0 && (ghosts.Owner() == this || !ghosts.Active()))
         ghosts.Abort();
+}
+
+void TEditSite::ArmCreate(std::unique_ptr<TDrawObject> object)
+{
+    AbandonGhosts();
+    context_.MoveOptions().ResetForCreation();
+    armed_ = std::move(object);
 }
 
 bool TEditSite::BeginCreate(std::unique_ptr<TDrawObject> object, QPoint logical, TShiftState shift)

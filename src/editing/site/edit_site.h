@@ -76,6 +76,10 @@ public:
     void AbandonGhosts();
     // Starts placing a new object by a drag at the point (the creation tool).
     bool BeginCreate(std::unique_ptr<TDrawObject> object, QPoint logical, TShiftState shift);
+    // Holds a new object until the next left press on the site starts its creation drag
+    // there (the creation commands of lines and shapes); ending the ghosts drops it.
+    void ArmCreate(std::unique_ptr<TDrawObject> object);
+    bool CreateArmed() const { return armed_ != nullptr; }
     bool Capturing() const { return capturing_; }
     bool Dragging() const;
     TDrawObject* PressedObject() const { return pressed_.Get(); }
@@ -115,6 +119,7 @@ private:
     bool capturing_ = false;
     bool toggleOnClick_ = false;
     TWatchedRef<TDrawObject> pressed_;
+    std::unique_ptr<TDrawObject> armed_;
     std::function<void()> onGhostsChanged_;
     std::function<void()> onPivotsChanged_;
     std::function<void()> onClearGhost_;

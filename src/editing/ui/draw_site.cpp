@@ -298,6 +298,10 @@ void TDrawSite::changeEvent(QEvent* event)
 
 void TDrawSite::UpdateCursor(QPoint widgetPoint)
 {
+    if (site_.CreateArmed()) {
+        setCursor(Qt::CrossCursor);
+        return;
+    }
     const int pivot = site_.PivotAt(widgetPoint);
     if (pivot >= 0) {
         setCursor(CursorShapeOf(site_.Pivots()[pivot].Cursor));

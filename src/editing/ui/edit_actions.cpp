@@ -5,6 +5,7 @@
 #include "core/model/draw_object.h"
 #include "editing/clipboard/clipboard.h"
 #include "editing/commands/alignment.h"
+#include "editing/commands/group_commands.h"
 #include "editing/commands/standard_commands.h"
 #include "editing/site/edit_context.h"
 #include "editing/site/notify_catcher.h"
@@ -151,6 +152,8 @@ TEditActions::TEditActions(TEditContext& context, std::function<TDrawSite*()> si
     RotateLeft = AddCommand(std::make_unique<TDSAOffsetAngle>(QStringLiteral("左に90ﾟ(&E)"), 270, turnCaption), {});
     BringToFront = AddCommand(std::make_unique<TDSABringToFront>(), QKeySequence(Qt::CTRL | Qt::Key_F));
     SendToBack = AddCommand(std::make_unique<TDSASendToBack>(), QKeySequence(Qt::CTRL | Qt::Key_B));
+    Group = AddCommand(std::make_unique<TDSOGrouping>(), QKeySequence(Qt::CTRL | Qt::Key_G));
+    Ungroup = AddCommand(std::make_unique<TDSOUnGrouping>(), QKeySequence(Qt::CTRL | Qt::Key_U));
     Align = AddAction(
         QStringLiteral("位置揃え(&O)..."), {},
         [this] {
@@ -244,7 +247,7 @@ QList<QAction*> TEditActions::EditMenuActions() const
 
 QList<QAction*> TEditActions::LayoutMenuActions() const
 {
-    return {BringToFront, SendToBack, nullptr, Align, AdjustPosition};
+    return {BringToFront, SendToBack, nullptr, Group, Ungroup, nullptr, Align, AdjustPosition};
 }
 
 void TEditActions::SiteChanged()

@@ -45,6 +45,8 @@ public:
     QAction* RotateLeft = nullptr;
     QAction* BringToFront = nullptr;
     QAction* SendToBack = nullptr;
+    QAction* Group = nullptr;
+    QAction* Ungroup = nullptr;
     QAction* Align = nullptr;
     QAction* AdjustPosition = nullptr;
 

@@ -30,7 +30,11 @@ public:
     bool Edit(TDrawObject& object) override
     {
         auto* code = dynamic_cast<Object*>(&object);
-        return code && EditFunction(*code, false, &actions_, nullptr);
+        if (!code)
+            return false;
+        // A new object is not on a site yet: its addition is the one undo step.
+        const bool isNew = !object.IsOnDrawSite();
+        return EditFunction(*code, isNew, isNew ? nullptr : &actions_, nullptr);
     }
 
 private:

@@ -19,14 +19,20 @@ const QString kChangeCaption = QStringLiteral("設定変更");
 // Runs a property dialog (which may first ask for the picture) and writes its result into
 // the object as one undoable change; a cancelled dialog changes nothing.
 template <class Dialog>
-void RunAndWriteBack(Dialog& dialog, TDrawObject& object, TActionList& actions)
+bool RunAndWriteBack(Dialog& dialog, TDrawObject& object, TActionList& actions)
 {
     if (!dialog.Prepare() || dialog.exec() != QDialog::Accepted)
-        return;
+        return false;
+    // A new object is not on a site yet: its addition is the one undo step.
+    if (!object.IsOnDrawSite()) {
+        object.Assign(dialog.Result());
+        return true;
+    }
     auto action = std::make_unique<TDOChangeAction>(object);
     action->SetCaption(kChangeCaption);
     object.Assign(dialog.Result());
     TDOChangeAction::Finish(std::move(action), actions, true);
+    return true;
 }
 
 QString ChoosePictureFile(QWidget* parent)
@@ -54,8 +60,7 @@ public:
         TfrmIllustProperty dialog(*image, LocateDataFile(QStringLiteral("Frame/Frame.dat")),
                                   options_.AdvancedMode && options_.AdvancedMode(), &ChoosePictureFile,
                                   QApplication::activeWindow());
-        RunAndWriteBack(dialog, object, actions_);
-        return true;
+        return RunAndWriteBack(dialog, object, actions_);
     }
 
 private:
@@ -74,8 +79,7 @@ public:
             return false;
         TfrmAlphaMaskProperty dialog(*mask, mask->Width() == 0 || mask->Height() == 0, &ChooseShade,
                                      QApplication::activeWindow());
-        RunAndWriteBack(dialog, object, actions_);
-        return true;
+        return RunAndWriteBack(dialog, object, actions_);
     }
 
 private:

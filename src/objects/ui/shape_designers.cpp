@@ -13,7 +13,8 @@
 
 namespace {
 
-// Opens the dialog on the object of its class and writes it back when confirmed.
+// Opens the dialog on the object of its class and writes it back when confirmed; false
+// when it was cancelled.
 template <class Object, class Dialog, class... Args>
 bool EditWith(TDrawObject& object, Args&&... args)
 {
@@ -22,7 +23,7 @@ bool EditWith(TDrawObject& object, Args&&... args)
         return false;
     Dialog dialog(*target, std::forward<Args>(args)..., QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted)
-        return true;
+        return false;
     ApplyPropertyEdit(object, [&] { dialog.WriteBack(*target); });
     return true;
 }

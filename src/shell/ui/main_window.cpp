@@ -22,6 +22,7 @@
 #include "shell/data_module.h"
 #include "shell/object_designers.h"
 #include "shell/print_command.h"
+#include "shell/ui/insert_actions.h"
 #include "shell/ui/sheet_view.h"
 #include "shell/ui/window_placement.h"
 
@@ -234,6 +235,9 @@ void TfrmMain::CreateEditActions()
     tools->addAction(magnify);
     tools->addAction(reduce);
     tools->addAction(automatic);
+
+    // The object creation commands: created on the draw site, each one undo step.
+    AddInsertActions(*this, *editContext_, *editActions_, [this] { return drawSite_; });
 }
 
 void TfrmMain::UpdateSnapActions()
