@@ -1,20 +1,21 @@
 // The designer window on the offscreen platform: new, save, reopen, choosing a face, and
 // the question about a modified document answered through the message hook.
+#include "assets/ui/template_browser.h"
 #include "catalogue/paper/paper_info.h"
 #include "core/messages.h"
 #include "core/model/rect_object.h"
 #include "core/stream/class_registry.h"
 #include "core/stream/component_stream.h"
-#include "editing/ui/draw_site.h"
-#include "editing/ui/paper_site.h"
-#include "printing/ui/print_paper_dialog.h"
 #include "document/grid.h"
 #include "document/label_data.h"
 #include "editing/site/edit_context.h"
-#include "objects/shapes/rect_shape.h"
+#include "editing/ui/draw_site.h"
 #include "editing/ui/edit_actions.h"
+#include "editing/ui/paper_site.h"
 #include "objects/groups/group_classes.h"
+#include "objects/shapes/rect_shape.h"
 #include "objects/shapes/shape_classes.h"
+#include "printing/ui/print_paper_dialog.h"
 #include "shell/app_frame.h"
 #include "shell/data_module.h"
 #include "shell/ui/main_window.h"
@@ -23,9 +24,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -465,4 +470,38 @@ TEST_F(MainWindow, CreationCommandsAndGroupingFromTheMenus)
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(ComponentBytes(model), empty);
     EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(MainWindow, TemplateCommandCallsAShippedTemplateIntoTheFace)
+{
+    RegisterShapeClasses();
+    TfrmMain window(data_);
+    ASSERT_NO_FATAL_FAILURE(ShowNewDocument(window));
+    QAction* command = nullptr;
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->text() == QStringLiteral("ラベルテンプレートの呼び出し(&T)..."))
+            command = action;
+    ASSERT_NE(command, nullptr);
+    ASSERT_EQ(window.DrawSite()->Site().ObjectCount(), 0);
+
+    int listed = 0;
+    QTimer::singleShot(0, &window, [&listed] {
+        auto* browser = qobject_cast<TTemplateBrowser*>(QApplication::activeModalWidget());
+        if (!browser)
+            return;
+        // The first genre that has a template for this face; OK asks and calls it in.
+        for (int genre = 0; genre < browser->GenreBox()->count() && listed == 0; ++genre) {
+            browser->GenreBox()->setCurrentIndex(genre);
+            listed = browser->TemplateView()->count();
+        }
+        browser->TemplateView()->setCurrentRow(0);
+        browser->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        if (browser->isVisible())
+            browser->reject();
+    });
+    command->trigger();
+    ASSERT_GT(listed, 0);
+    EXPECT_GT(window.DrawSite()->Site().ObjectCount(), 0);
+    EXPECT_TRUE(window.Document()->Modified());
+    EXPECT_EQ(messages_.size(), 1); // the question before the face's design is replaced
 }

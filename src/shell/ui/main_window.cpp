@@ -22,6 +22,7 @@
 #include "shell/data_module.h"
 #include "shell/object_designers.h"
 #include "shell/print_command.h"
+#include "shell/template_command.h"
 #include "shell/ui/insert_actions.h"
 #include "shell/ui/sheet_view.h"
 #include "shell/ui/window_placement.h"
@@ -135,6 +136,16 @@ void TfrmMain::CreateActions()
         const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("名前を付けて保存"), fileName_, DialogFilter());
         if (!path.isEmpty())
             SaveDocumentAs(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".cld") : path);
+    });
+    // A template replaces the design of the face being edited.
+    add(QStringLiteral("ラベルテンプレートの呼び出し(&T)..."), QKeySequence(), [this] {
+        if (!document_ || editedFace_ < 0)
+            return;
+        StoreFace();
+        if (RunTemplateCommand(this, *document_, editedFace_)) {
+            document_->SetModified(true);
+            OpenFace(editedFace_);
+        }
     });
     file->addSeparator();
     // The current sheet, with the face being edited written back first.
