@@ -2,7 +2,8 @@
 // "background_collections DATA_FOLDER". Background frames are grey maps drawn here (white
 // where the wash shows, black where the fill stays as it is) with their list
 // "BackGrnd\BackFram.dat"; picture quality presets "Effect\Effect.dat"; fixed arrangement
-// layouts "Arranged\Arranged.sld" with their preview strip "Arranged\Arranged.cbm". Every file
+// layouts as label documents listed in "Arranged\Arranged.dat", and prepared from that list
+// "Arranged\Arranged.sld" with its preview strip "Arranged\Arranged.cbm". Every file
 // is read back through the program's readers and must give what was written.
 #include "../generator_main.h"
 #include "core/error.h"
@@ -11,6 +12,13 @@
 #include "objects/backgrounds/effect_presets.h"
 #include "objects/backgrounds/fixed_layouts.h"
 #include "objects/backgrounds/frame_list.h"
+#include "objects/backgrounds/layout_sources.h"
+#include "objects/pictures/image_object.h"
+#include "objects/pictures/picture_classes.h"
+#include "catalogue/paper/free_paper_info.h"
+#include "document/label_data.h"
+#include "graphics/graphics_classes.h"
+#include "graphics/image_data/image_data.h"
 #include "core/frame/ini_text.h"
 #include "platform/replace_file.h"
 
@@ -69,12 +77,17 @@ QImage DrawFrame(const TFrameSource& frame, int side)
     return image;
 }
 
-void SavePicture(const QImage& image, const QString& path)
+void SavePicture(const QImage& image, TPictureEx& picture)
 {
-    TPictureEx picture;
     auto bitmap = std::make_unique<TSafetyBitmap>();
     bitmap->SetImage(image);
     picture.SetGraphic(std::move(bitmap));
+}
+
+void SavePicture(const QImage& image, const QString& path)
+{
+    TPictureEx picture;
+    SavePicture(image, picture);
     picture.SaveToFile(path);
 }
 
@@ -169,6 +182,39 @@ QImage LayoutPreview(const std::vector<TLayoutSlot>& layoutSlots)
     return image.convertToFormat(QImage::Format_BGR888);
 }
 
+// A layout as the label document that defines it: a square face of 1000 units, so that
+// the slots' thousandths are the picture objects' rectangles; the first picture holds the
+// preview.
+void SaveLayoutDocument(const TFixedLayout& layout, const QString& path)
+{
+    TFreePaperInfo paper;
+    paper.SetWidth(1000);
+    paper.SetHeight(1000);
+    paper.SetPaperName(layout.Name);
+    paper.SetGroupName(QStringLiteral("レイアウト"));
+    TFaceItem* face = paper.Faces()->AddFace();
+    face->SetFaceRect({0, 0, 1000, 1000});
+    face->SetFaceShape(fsRect);
+    std::vector<std::unique_ptr<TLOImage>> images;
+    std::vector<TDrawObject*> objects;
+    for (const TLayoutSlot& slot : layout.Slots) {
+        auto image = std::make_unique<TLOImage>();
+        const QRect& r = slot.Thousandths;
+        image->SetBoundsRect({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+        image->SetAngle(slot.Angle);
+        if (images.empty())
+            SavePicture(layout.Preview, *image->ImageData()->Picture());
+        objects.insert(objects.begin(), image.get()); // front-most first
+        images.push_back(std::move(image));
+    }
+    TLabelData document;
+    document.SetPaper(paper);
+    document.SaveObjects(0, objects);
+    document.SaveToFile(path);
+}
+
+// The layout documents with their list "Arranged.dat", and the prepared set "Arranged.sld"
+// with its preview strip "Arranged.cbm" made from that list.
 void BuildLayouts(const QDir& data)
 {
     data.mkpath(QStringLiteral("Arranged"));
@@ -188,10 +234,25 @@ void BuildLayouts(const QDir& data)
           slot(560, 640, 940, 920, -6), slot(380, 40, 620, 220, 20)},
          {}},
     };
-    for (TFixedLayout& layout : layouts)
-        layout.Preview = LayoutPreview(layout.Slots);
+    TIniText list;
+    for (size_t i = 0; i < layouts.size(); ++i) {
+        layouts[i].Preview = LayoutPreview(layouts[i].Slots);
+        const QString file = QStringLiteral("Layout%1.cld").arg(i + 1);
+        SaveLayoutDocument(layouts[i], data.filePath(QStringLiteral("Arranged/") + file));
+        list.SetValue(layouts[i].Name, QStringLiteral("File"), file);
+    }
+    const QString sourcePath = data.filePath(QStringLiteral("Arranged/Arranged.dat"));
+    SaveIni(list, sourcePath);
+    const std::vector<TFixedLayout> sources = LoadLayoutSources(sourcePath);
+    Check(sources.size() == layouts.size(), sourcePath);
+    for (size_t i = 0; i < sources.size(); ++i)
+        Check(sources[i].Name == layouts[i].Name && sources[i].Slots.size() == layouts[i].Slots.size() &&
+                  sources[i].Slots.front().Thousandths == layouts[i].Slots.front().Thousandths &&
+                  sources[i].Slots.back().Angle == layouts[i].Slots.back().Angle && !sources[i].Preview.isNull(),
+              sourcePath);
+
     const QString path = data.filePath(QStringLiteral("Arranged/Arranged.sld"));
-    SaveFixedLayouts(path, layouts);
+    SaveFixedLayouts(path, sources);
     const std::vector<TFixedLayout> read = LoadFixedLayouts(path);
     Check(read.size() == layouts.size(), path);
     for (size_t i = 0; i < read.size(); ++i) {
@@ -205,6 +266,9 @@ void BuildLayouts(const QDir& data)
 int main(int argc, char** argv)
 {
     return RunDataGenerator(argc, argv, "background_collections", [](const QString& folder) {
+        RegisterGraphicsClasses();
+        RegisterDocumentClasses();
+        RegisterPictureClasses();
         const QDir data(folder);
         BuildFrames(data);
         BuildEffects(data);

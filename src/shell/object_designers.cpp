@@ -2,6 +2,7 @@
 
 #include "core/frame/settings.h"
 #include "editing/site/edit_context.h"
+#include "objects/ui/arranged_designers.h"
 #include "objects/ui/background_designer.h"
 #include "objects/ui/code_designers.h"
 #include "objects/ui/creator_designer.h"
@@ -19,5 +20,7 @@ void RegisterObjectDesigners(TEditContext& context)
     RegisterTextDesigners(context.Designers(), &AdvancedMode);
     // Backgrounds are never clicked: the background command edits them through this designer.
     RegisterBackgroundDesigner(context.Designers(), context.Actions());
+    // After the picture designers, so that arranged images get their own dialog first.
+    RegisterArrangedImageDesigners(context.Designers());
     RegisterCreatorDesigner(context.Designers());
 }

@@ -1,3 +1,3 @@
 #pragma once
-// Makes the background object classes creatable by name from streams.
+// Makes the background object classes and the arranged image creatable by name from streams.
 void RegisterBackgroundClasses();

@@ -1,0 +1,77 @@
+#include "objects/backgrounds/layout_sources.h"
+
+#include "core/canvas/units.h"
+#include "core/error.h"
+#include "core/frame/ini_text.h"
+#include "catalogue/paper/paper_info.h"
+#include "document/label_data.h"
+#include "graphics/image_data/image_data.h"
+#include "graphics/picture/graphic.h"
+#include "graphics/picture/picture_ex.h"
+#include "objects/pictures/image_object.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QImage PreviewOf(const TLOImage& image)
+{
+    if (image.ImageData()->Empty())
+        return {};
+    const TGraphic* graphic = image.ImageData()->ProcessedPicture().Graphic();
+    if (!graphic || graphic->Empty())
+        return {};
+    return graphic->ToImage().convertToFormat(QImage::Format_BGR888);
+}
+
+} // namespace
+
+TFixedLayout LayoutFromDocument(TLabelData& document, const QString& name)
+{
+    TFixedLayout layout;
+    layout.Name = name;
+    if (!document.Paper() || document.Paper()->FaceCount() <= 0)
+        return layout;
+    const TRect face = document.FaceArea(0);
+    const int width = RectWidth(face), height = RectHeight(face);
+    if (width <= 0 || height <= 0)
+        return layout;
+    for (const auto& object : document.LoadObjects(0)) {
+        const auto* image = dynamic_cast<const TLOImage*>(object.get());
+        if (!image)
+            continue;
+        const TRect r = NormalizeRect(image->BoundsRect());
+        const int left = MulDiv(r.Left - face.Left, 1000, width), top = MulDiv(r.Top - face.Top, 1000, height);
+        const int right = MulDiv(r.Right - face.Left, 1000, width), bottom = MulDiv(r.Bottom - face.Top, 1000, height);
+        layout.Slots.push_back({QRect(left, top, right - left, bottom - top), image->Angle()});
+        if (layout.Preview.isNull())
+            layout.Preview = PreviewOf(*image);
+    }
+    return layout;
+}
+
+std::vector<TFixedLayout> LoadLayoutSources(const QString& sourcePath)
+{
+    const TIniText ini = TIniText::Load(sourcePath);
+    const QDir folder = QFileInfo(sourcePath).dir();
+    std::vector<TFixedLayout> layouts;
+    for (const TIniText::Section& section : ini.Sections()) {
+        const QString* file = IniValue(section, QStringLiteral("File"));
+        if (!file || file->trimmed().isEmpty())
+            continue;
+        const QString path = folder.filePath(QDir::fromNativeSeparators(QString(*file).replace(QLatin1Char('\\'), QLatin1Char('/'))));
+        if (!QFileInfo(path).isFile())
+            continue;
+        try {
+            TLabelData document;
+            document.LoadFromFile(path);
+            TFixedLayout layout = LayoutFromDocument(document, section.Name);
+            if (!layout.Slots.empty())
+                layouts.push_back(std::move(layout));
+        } catch (const EAppError&) {
+            // A damaged document defines no layout; the others still count.
+        }
+    }
+    return layouts;
+}

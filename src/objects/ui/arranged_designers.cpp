@@ -1,0 +1,52 @@
+#include "objects/ui/arranged_designers.h"
+
+#include "core/error.h"
+#include "core/frame/data_files.h"
+#include "core/messages.h"
+#include "editing/designers/designer_list.h"
+#include "objects/backgrounds/arranged_image.h"
+#include "objects/ui/arranged_image_dialog.h"
+#include "objects/ui/property_edit.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+namespace {
+
+QStringList ChoosePictureFiles(QWidget* parent)
+{
+    return QFileDialog::getOpenFileNames(parent, QStringLiteral("イメージの選択"), QString(),
+                                         QStringLiteral("イメージ (*.bmp *.cbm *.jpg *.jpeg *.png *.gif)"));
+}
+
+// The shipped fixed layouts; a damaged set offers none and says why.
+std::vector<TFixedLayout> ShippedLayouts()
+{
+    try {
+        return LoadFixedLayouts(LocateDataFile(QStringLiteral("Arranged/Arranged.sld")));
+    } catch (const EAppError& error) {
+        ShowError(error);
+        return {};
+    }
+}
+
+class TDOArrangedImageEditor : public TDODesigner {
+public:
+    bool Edit(TDrawObject& object) override
+    {
+        auto* image = dynamic_cast<TLOArrangedImage*>(&object);
+        if (!image)
+            return false;
+        TfrmSelectArrangedImage dialog(*image, ShippedLayouts(), &ChoosePictureFiles, QApplication::activeWindow());
+        if (dialog.exec() == QDialog::Accepted)
+            ApplyPropertyEdit(object, [&] { object.Assign(dialog.Result()); });
+        return true;
+    }
+};
+
+} // namespace
+
+void RegisterArrangedImageDesigners(TDODesignerList& designers)
+{
+    designers.Add(std::make_unique<TDOArrangedImageEditor>());
+}

@@ -1,0 +1,134 @@
+// The arranged image dialog: the picture counts it accepts with their messages, the options
+// written into the composition, and its designer: OK one undoable change, Cancel none.
+#include "core/messages.h"
+#include "editing/site/edit_context.h"
+#include "editing/site/edit_site.h"
+#include "graphics/image_data/image_data.h"
+#include "graphics/picture/graphic.h"
+#include "graphics/picture/picture_ex.h"
+#include "objects/backgrounds/arranged_image.h"
+#include "objects/backgrounds/background_classes.h"
+#include "objects/ui/arranged_designers.h"
+#include "objects/ui/arranged_image_dialog.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ArrangedDialog : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        RegisterBackgroundClasses();
+        previous_ = SetMessageBoxHandler([this](const QString& text, TMsgButtons, TMsgResult) {
+            messages_ << text;
+            return answer_;
+        });
+        for (int i = 0; i < 8; ++i) {
+            QImage image(40 + 10 * i, 30, QImage::Format_RGB32);
+            image.fill(QColor::fromHsv(i * 40, 200, 220));
+            paths_ << dir_.filePath(QStringLiteral("p%1.png").arg(i));
+            ASSERT_TRUE(image.save(paths_.back()));
+        }
+        object_.SetBaseWidth(600);
+        object_.SetBaseHeight(600);
+        object_.SetBoundsRect({0, 0, 600, 600});
+    }
+    void TearDown() override { SetMessageBoxHandler(previous_); }
+
+    static bool HasPicture(const TLOArrangedImage& image)
+    {
+        const TGraphic* graphic = image.ImageData()->Picture()->Graphic();
+        return graphic && !graphic->Empty();
+    }
+
+    QTemporaryDir dir_;
+    QStringList paths_;
+    QStringList messages_;
+    TMsgResult answer_ = TMsgResult::No;
+    TMessageBoxHandler previous_;
+    TLOArrangedImage object_;
+};
+
+} // namespace
+
+TEST(ArrangedRanges, EachStyleAcceptsItsCounts)
+{
+    struct Case {
+        TArrangeStyle Style;
+        int Slots;
+        const char* Text;
+    };
+    for (const Case& c : {Case{asCirCircum, 0, "3～16枚"}, Case{asCirContinue, 0, "3～16枚"}, Case{asCirDoughnut, 0, "8～15枚"},
+                          Case{asCirCircle, 0, "3～6枚"}, Case{asRectTile, 0, "3～32枚"}, Case{asRectRandom, 0, "3～32枚"},
+                          Case{asFixed, 5, "2～5枚"}, Case{asFixed, 2, "2枚"}})
+        EXPECT_EQ(PictureRangeText(ArrangePictureRange(c.Style, c.Slots)), QString::fromUtf8(c.Text)) << c.Style;
+}
+
+TEST_F(ArrangedDialog, TooFewPicturesAreRefusedAndTooManyAskFirst)
+{
+    TfrmSelectArrangedImage dialog(object_, {}, {});
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("複数イメージファイルの選択"));
+    dialog.SelectRow(0);
+    dialog.SetPictures(paths_.mid(0, 2));
+    EXPECT_FALSE(dialog.Make());
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_EQ(messages_[0], QStringLiteral("3～16枚の画像を選択してください"));
+    EXPECT_FALSE(HasPicture(dialog.Result()));
+
+    dialog.SelectRow(3); // "円形": 3 to 6
+    dialog.SetPictures(paths_);
+    EXPECT_FALSE(dialog.Make());
+    ASSERT_EQ(messages_.size(), 2);
+    EXPECT_EQ(messages_[1], QStringLiteral("このレイアウトで指定できる画像は3～6枚です。\r\n"
+                                           "最大枚数を越えた画像は含まれません。よろしいですか？"));
+    EXPECT_FALSE(HasPicture(dialog.Result()));
+
+    answer_ = TMsgResult::Yes;
+    EXPECT_TRUE(dialog.Make());
+    EXPECT_TRUE(dialog.Made());
+    EXPECT_EQ(dialog.Result().ArrangeStyle(), asCirCircle);
+    EXPECT_TRUE(HasPicture(dialog.Result()));
+    EXPECT_TRUE(dialog.Result().AlphaFrame());
+}
+
+TEST_F(ArrangedDialog, DoubleClickOkIsOneUndoableChangeAndCancelNone)
+{
+    TEditContext context;
+    RegisterArrangedImageDesigners(context.Designers());
+    TEditSite site(context);
+    auto added = std::make_unique<TLOArrangedImage>();
+    added->Assign(object_);
+    auto* image = static_cast<TLOArrangedImage*>(site.AddObject(std::move(added)));
+
+    QString caption;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = dynamic_cast<TfrmSelectArrangedImage*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    EXPECT_TRUE(image->Edit());
+    EXPECT_FALSE(context.Actions().CanUndo());
+    EXPECT_FALSE(HasPicture(*image));
+
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = dynamic_cast<TfrmSelectArrangedImage*>(QApplication::activeModalWidget())) {
+            caption = dialog->windowTitle();
+            dialog->SelectRow(0); // "円周"
+            dialog->SetPictures(paths_.mid(0, 4));
+            dialog->accept(); // composes first
+        }
+    });
+    EXPECT_TRUE(image->Edit());
+    EXPECT_EQ(caption, QStringLiteral("複数イメージファイルの選択"));
+    EXPECT_EQ(image->ArrangeStyle(), asCirCircum);
+    EXPECT_TRUE(HasPicture(*image));
+    ASSERT_TRUE(context.Actions().CanUndo());
+    EXPECT_EQ(context.Actions().UndoCaption(), QStringLiteral("設定変更"));
+    context.Actions().Undo();
+    EXPECT_FALSE(context.Actions().CanUndo());
+    EXPECT_EQ(image->ArrangeStyle(), asNone);
+    EXPECT_FALSE(HasPicture(*image));
+}
