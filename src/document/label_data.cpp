@@ -44,7 +44,9 @@ std::unique_ptr<TDocNameList> SheetList(TDocStorage& root, const QString& sheetP
     return std::make_unique<TDocNameList>(root, sheetPath + QLatin1Char('\\') + list);
 }
 
-std::unique_ptr<TPaperInfo> ReadPaper(TDocStorage& sheet)
+} // namespace
+
+std::unique_ptr<TPaperInfo> label_data::ReadSheetPaper(TDocStorage& sheet)
 {
     TDocStream stream(sheet, fmOpenRead, kPaperInfo);
     std::unique_ptr<TComponent> read = ReadComponentRes(stream);
@@ -52,8 +54,6 @@ std::unique_ptr<TPaperInfo> ReadPaper(TDocStorage& sheet)
         throw EAppError(kNotOurData);
     return std::unique_ptr<TPaperInfo>(static_cast<TPaperInfo*>(read.release()));
 }
-
-} // namespace
 
 // One sheet's state as read from its storage, before it becomes the current sheet's.
 struct TLabelData::TSheetState {
@@ -261,7 +261,7 @@ TLabelData::TSheetState TLabelData::ReadSheetState(TDocStorage& root, const QStr
     state.Previews = SheetList(root, sheetPath, kPreviewList);
     TDocStorage sheet(root, true, sheetPath);
     if (sheet.StreamExists(kPaperInfo))
-        state.Paper = ReadPaper(sheet);
+        state.Paper = ReadSheetPaper(sheet);
     state.ExtraInfo = std::make_unique<TExPaperInfo>();
     if (sheet.StreamExists(kPaperExtraInfo)) {
         TDocStream stream(sheet, fmOpenRead, kPaperExtraInfo);

@@ -4,10 +4,8 @@
 #include "core/error.h"
 #include "core/face/face_info.h"
 #include "core/storage/doc_name_list.h"
-#include "core/storage/doc_stream.h"
 #include "core/storage/file_storage.h"
 #include "core/storage/storage_modes.h"
-#include "core/stream/component_stream.h"
 #include "document/label_data_elements.h"
 #include "music/csv/csv_data.h"
 #include "platform/replace_file.h"
@@ -18,7 +16,6 @@
 
 namespace {
 
-const QString kPaperInfo = QStringLiteral("PaperInfo");
 const QString kAnyPurpose = QStringLiteral("*");
 // A favourites file larger than this is not ours and is read as empty.
 constexpr qint64 kMaxFavoritesBytes = 4 * 1024 * 1024;
@@ -44,15 +41,6 @@ QString FolderWithSeparator(const QString& folder)
     if (!result.endsWith(QLatin1Char('/')))
         result += QLatin1Char('/');
     return result;
-}
-
-std::unique_ptr<TPaperInfo> ReadPaper(TDocStorage& sheet)
-{
-    TDocStream stream(sheet, fmOpenRead, kPaperInfo);
-    std::unique_ptr<TComponent> read = ReadComponentRes(stream);
-    if (!dynamic_cast<TPaperInfo*>(read.get()))
-        throw EAppError(label_data::kNotOurData);
-    return std::unique_ptr<TPaperInfo>(static_cast<TPaperInfo*>(read.release()));
 }
 
 bool FaceFits(const TFaceInfo* face, const TPaperInfo& paper, int label)
@@ -89,7 +77,7 @@ std::vector<TTemplateInfo> FittingLabels(const QString& fileName, const TFaceInf
             if (!Passes(labelOnly, label) || !labels.StreamExists(label) || labels.OpenStream(label, fmOpenRead)->size() == 0)
                 continue;
             if (!paper)
-                paper = ReadPaper(*storage);
+                paper = label_data::ReadSheetPaper(*storage);
             if (FaceFits(face, *paper, label))
                 found.push_back({fileName, sheet, label, false});
         }
