@@ -273,14 +273,14 @@ TEST_F(CommandTest, PropertyEditLeavesOnlyTheDialogsOwnStep)
     struct TEditDesigner : TDODesigner {
         TActionList* list = nullptr;
         bool change = true;
-        bool Edit(TDrawObject& object) override
+        TEditOutcome Edit(TDrawObject& object) override
         {
             auto action = std::make_unique<TDOChangeAction>(object);
             action->SetCaption(QStringLiteral("プロパティ"));
             if (change)
                 static_cast<TTestRect&>(object).SetAngle(45);
             TDOChangeAction::Finish(std::move(action), *list);
-            return true;
+            return TEditOutcome::Confirmed;
         }
     };
     auto designer = std::make_unique<TEditDesigner>();
@@ -296,6 +296,39 @@ TEST_F(CommandTest, PropertyEditLeavesOnlyTheDialogsOwnStep)
     editor->change = false; // a cancelled dialog
     property.Execute(site);
     EXPECT_EQ(Actions().Count(), 0);
+}
+
+TEST_F(CommandTest, TheObjectsOwnDesignerEndsTheSearchEvenWhenCancelled)
+{
+    // Two designers that both take the object, as a base-class dialog and the object's own:
+    // the one registered last is asked first, and its cancel must not open the other.
+    struct TAnswerDesigner : TDODesigner {
+        TEditOutcome answer = TEditOutcome::Confirmed;
+        int asked = 0;
+        TEditOutcome Edit(TDrawObject&) override
+        {
+            ++asked;
+            return answer;
+        }
+    };
+    auto base = std::make_unique<TAnswerDesigner>();
+    auto own = std::make_unique<TAnswerDesigner>();
+    TAnswerDesigner* baseDesigner = base.get();
+    TAnswerDesigner* ownDesigner = own.get();
+    context.Designers().Add(std::move(base));
+    context.Designers().Add(std::move(own));
+    const struct {
+        TEditOutcome own;
+        bool confirmed;
+        int baseAsked;
+    } cases[] = {{TEditOutcome::Cancelled, false, 0}, {TEditOutcome::Confirmed, true, 0}, {TEditOutcome::NotMine, true, 1}};
+    for (const auto& row : cases) {
+        ownDesigner->answer = row.own;
+        baseDesigner->asked = 0;
+        EXPECT_EQ(context.Edit(*a), row.confirmed);
+        EXPECT_EQ(baseDesigner->asked, row.baseAsked);
+    }
+    EXPECT_EQ(ownDesigner->asked, 3);
 }
 
 TEST_F(CommandTest, UndoCaptionsNeverComeOutEmpty)

@@ -13,7 +13,8 @@ public:
     virtual void AddGhost(TDrawObject& object, int handleIndex) = 0;
     // Adds a ghost that moves the whole object freely: no move options, no drag copy.
     virtual void AddSimpleMoveGhost(TDrawObject& object) = 0;
-    // Opens the object's property dialog; true when a designer edited it.
+    // Opens the object's property dialog; true when a designer edited it and the user
+    // confirmed the dialog.
     virtual bool Edit(TDrawObject& object) = 0;
 
 protected:

@@ -29,7 +29,12 @@ bool TDODesignerList::CreateObject(TEditSite& site, const QString& className)
     return FirstHandled([&](TDODesigner& designer) { return designer.CreateObject(site, className); });
 }
 
-bool TDODesignerList::Edit(TDrawObject& object)
+TEditOutcome TDODesignerList::Edit(TDrawObject& object)
 {
-    return FirstHandled([&](TDODesigner& designer) { return designer.Edit(object); });
+    TEditOutcome outcome = TEditOutcome::NotMine;
+    FirstHandled([&](TDODesigner& designer) {
+        outcome = designer.Edit(object);
+        return outcome != TEditOutcome::NotMine;
+    });
+    return outcome;
 }

@@ -9,6 +9,11 @@
 class TDrawObject;
 class TEditSite;
 
+// What a designer did with a request to edit an object's properties. A designer that takes
+// the object ends the search even when the user cancels, so that a designer registered
+// earlier for a base class never opens its dialog on top.
+enum class TEditOutcome { NotMine, Cancelled, Confirmed };
+
 class TDODesigner {
 public:
     virtual ~TDODesigner() = default;
@@ -19,7 +24,7 @@ public:
     virtual bool AddCreateGhost(TEditSite&, std::unique_ptr<TDrawObject>&) { return false; }
     // Creates an object of a named class on the site (text or pictures from the clipboard).
     virtual bool CreateObject(TEditSite&, const QString&) { return false; }
-    virtual bool Edit(TDrawObject&) { return false; }
+    virtual TEditOutcome Edit(TDrawObject&) { return TEditOutcome::NotMine; }
 };
 
 class TDODesignerList {
@@ -31,7 +36,8 @@ public:
     bool AddGhost(TEditSite& site, TDrawObject& object, int handleIndex);
     bool AddCreateGhost(TEditSite& site, std::unique_ptr<TDrawObject>& object);
     bool CreateObject(TEditSite& site, const QString& className);
-    bool Edit(TDrawObject& object);
+    // The outcome of the first designer that takes the object; NotMine when none does.
+    TEditOutcome Edit(TDrawObject& object);
 
 private:
     template <class Ask>

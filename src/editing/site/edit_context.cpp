@@ -80,7 +80,7 @@ void TEditContext::AddSimpleMoveGhost(TDrawObject& object)
 bool TEditContext::Edit(TDrawObject& object)
 {
     auto* site = dynamic_cast<TEditSite*>(object.Site());
-    const bool edited = (site ? site->Context().Designers() : designers_).Edit(object);
+    const bool edited = (site ? site->Context().Designers() : designers_).Edit(object) == TEditOutcome::Confirmed;
     if (edited && site)
         site->PivotsChanged();
     return edited;

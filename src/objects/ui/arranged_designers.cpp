@@ -32,15 +32,16 @@ std::vector<TFixedLayout> ShippedLayouts()
 
 class TDOArrangedImageEditor : public TDODesigner {
 public:
-    bool Edit(TDrawObject& object) override
+    TEditOutcome Edit(TDrawObject& object) override
     {
         auto* image = dynamic_cast<TLOArrangedImage*>(&object);
         if (!image)
-            return false;
+            return TEditOutcome::NotMine;
         TfrmSelectArrangedImage dialog(*image, ShippedLayouts(), &ChoosePictureFiles, QApplication::activeWindow());
-        if (dialog.exec() == QDialog::Accepted)
-            ApplyPropertyEdit(object, [&] { object.Assign(dialog.Result()); });
-        return true;
+        if (dialog.exec() != QDialog::Accepted)
+            return TEditOutcome::Cancelled;
+        ApplyPropertyEdit(object, [&] { object.Assign(dialog.Result()); });
+        return TEditOutcome::Confirmed;
     }
 };
 

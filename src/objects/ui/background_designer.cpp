@@ -35,13 +35,14 @@ class TDOBackImageEditor : public TDODesigner {
 public:
     explicit TDOBackImageEditor(TActionList& actions) : actions_(actions) {}
 
-    bool Edit(TDrawObject& object) override
+    TEditOutcome Edit(TDrawObject& object) override
     {
         auto* background = dynamic_cast<TLOBackImage*>(&object);
         if (!background)
-            return false;
-        EditBackground(*background, &actions_, DataFolder(), &ChooseBackgroundFile, QApplication::activeWindow());
-        return true;
+            return TEditOutcome::NotMine;
+        return EditBackground(*background, &actions_, DataFolder(), &ChooseBackgroundFile, QApplication::activeWindow())
+                   ? TEditOutcome::Confirmed
+                   : TEditOutcome::Cancelled;
     }
 
 private:

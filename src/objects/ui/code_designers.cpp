@@ -27,14 +27,15 @@ class TCodeEditor : public TDODesigner {
 public:
     explicit TCodeEditor(TActionList& actions) : actions_(actions) {}
 
-    bool Edit(TDrawObject& object) override
+    TEditOutcome Edit(TDrawObject& object) override
     {
         auto* code = dynamic_cast<Object*>(&object);
         if (!code)
-            return false;
-        // A new object is not on a site yet: its addition is the one undo step.
-        const bool isNew = !object.IsOnDrawSite();
-        return EditFunction(*code, isNew, isNew ? nullptr : &actions_, nullptr);
+            return TEditOutcome::NotMine;
+        // An object not on a site yet is being created: the dialog shows it as new, and its
+        // change records nothing (the addition is the one undo step).
+        return EditFunction(*code, !object.IsOnDrawSite(), &actions_, nullptr) ? TEditOutcome::Confirmed
+                                                                                : TEditOutcome::Cancelled;
     }
 
 private:

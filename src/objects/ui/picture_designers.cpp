@@ -19,20 +19,16 @@ const QString kChangeCaption = QStringLiteral("設定変更");
 // Runs a property dialog (which may first ask for the picture) and writes its result into
 // the object as one undoable change; a cancelled dialog changes nothing.
 template <class Dialog>
-bool RunAndWriteBack(Dialog& dialog, TDrawObject& object, TActionList& actions)
+TEditOutcome RunAndWriteBack(Dialog& dialog, TDrawObject& object, TActionList& actions)
 {
     if (!dialog.Prepare() || dialog.exec() != QDialog::Accepted)
-        return false;
-    // A new object is not on a site yet: its addition is the one undo step.
-    if (!object.IsOnDrawSite()) {
-        object.Assign(dialog.Result());
-        return true;
-    }
+        return TEditOutcome::Cancelled;
+    // Records nothing for a new object that is not on a site yet: its addition is the step.
     auto action = std::make_unique<TDOChangeAction>(object);
     action->SetCaption(kChangeCaption);
     object.Assign(dialog.Result());
     TDOChangeAction::Finish(std::move(action), actions, true);
-    return true;
+    return TEditOutcome::Confirmed;
 }
 
 QString ChoosePictureFile(QWidget* parent)
@@ -52,11 +48,11 @@ class TDOImageEditor : public TDODesigner {
 public:
     TDOImageEditor(TActionList& actions, TPictureDesignerOptions options) : actions_(actions), options_(options) {}
 
-    bool Edit(TDrawObject& object) override
+    TEditOutcome Edit(TDrawObject& object) override
     {
         auto* image = dynamic_cast<TLOImage*>(&object);
         if (!image)
-            return false;
+            return TEditOutcome::NotMine;
         TfrmIllustProperty dialog(*image, LocateDataFile(QStringLiteral("Frame/Frame.dat")),
                                   options_.AdvancedMode && options_.AdvancedMode(), &ChoosePictureFile,
                                   QApplication::activeWindow());
@@ -72,11 +68,11 @@ class TDOAlphaMaskEditor : public TDODesigner {
 public:
     explicit TDOAlphaMaskEditor(TActionList& actions) : actions_(actions) {}
 
-    bool Edit(TDrawObject& object) override
+    TEditOutcome Edit(TDrawObject& object) override
     {
         auto* mask = dynamic_cast<TLOAlphaMask*>(&object);
         if (!mask)
-            return false;
+            return TEditOutcome::NotMine;
         TfrmAlphaMaskProperty dialog(*mask, mask->Width() == 0 || mask->Height() == 0, &ChooseShade,
                                      QApplication::activeWindow());
         return RunAndWriteBack(dialog, object, actions_);

@@ -13,46 +13,45 @@
 
 namespace {
 
-// Opens the dialog on the object of its class and writes it back when confirmed; false
-// when it was cancelled.
+// Opens the dialog on the object of its class and writes it back when confirmed.
 template <class Object, class Dialog, class... Args>
-bool EditWith(TDrawObject& object, Args&&... args)
+TEditOutcome EditWith(TDrawObject& object, Args&&... args)
 {
     auto* target = dynamic_cast<Object*>(&object);
     if (!target)
-        return false;
+        return TEditOutcome::NotMine;
     Dialog dialog(*target, std::forward<Args>(args)..., QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted)
-        return false;
+        return TEditOutcome::Cancelled;
     ApplyPropertyEdit(object, [&] { dialog.WriteBack(*target); });
-    return true;
+    return TEditOutcome::Confirmed;
 }
 
 class TDORectEditor : public TDODesigner {
 public:
-    bool Edit(TDrawObject& object) override { return EditWith<TLORect, TfrmRectProperty>(object); }
+    TEditOutcome Edit(TDrawObject& object) override { return EditWith<TLORect, TfrmRectProperty>(object); }
 };
 
 class TDOLineEditor : public TDODesigner {
 public:
-    bool Edit(TDrawObject& object) override
+    TEditOutcome Edit(TDrawObject& object) override
     {
         if (dynamic_cast<TLODecoLine*>(&object))
-            return false;
+            return TEditOutcome::NotMine;
         return EditWith<TLOLine, TfrmLineProperty>(object);
     }
 };
 
 class TDODecoLineEditor : public TDODesigner {
 public:
-    bool Edit(TDrawObject& object) override
+    TEditOutcome Edit(TDrawObject& object) override
     {
         if (!dynamic_cast<TLODecoLine*>(&object))
-            return false;
+            return TEditOutcome::NotMine;
         // Without its folder the chooser does not open and the line stays as it is.
         const QString folder = TfrmDecoLineProperty::TileFolder();
         if (folder.isEmpty())
-            return false;
+            return TEditOutcome::Cancelled;
         return EditWith<TLODecoLine, TfrmDecoLineProperty>(object, folder, false);
     }
 };

@@ -23,17 +23,16 @@ class TDOTextEditor : public TDODesigner {
 public:
     explicit TDOTextEditor(bool (*advancedMode)()) : advancedMode_(advancedMode) {}
 
-    bool Edit(TDrawObject& object) override
+    TEditOutcome Edit(TDrawObject& object) override
     {
         auto* text = dynamic_cast<TLOWizardText*>(&object);
         if (!text)
-            return false;
+            return TEditOutcome::NotMine;
         TTextEditOptions options;
         options.PatternFile = PatternFile();
         options.StripFile = LocateDataFile(QStringLiteral("TransformPattern.bmp"));
         options.Advanced = advancedMode_ && advancedMode_();
-        EditText(*text, options, QApplication::activeWindow());
-        return true;
+        return EditText(*text, options, QApplication::activeWindow()) ? TEditOutcome::Confirmed : TEditOutcome::Cancelled;
     }
 
 private:

@@ -109,7 +109,7 @@ TEST_F(ArrangedDialog, DoubleClickOkIsOneUndoableChangeAndCancelNone)
         if (auto* dialog = dynamic_cast<TfrmSelectArrangedImage*>(QApplication::activeModalWidget()))
             dialog->reject();
     });
-    EXPECT_TRUE(image->Edit());
+    EXPECT_FALSE(image->Edit()); // cancelled: nothing confirmed
     EXPECT_FALSE(context.Actions().CanUndo());
     EXPECT_FALSE(HasPicture(*image));
 

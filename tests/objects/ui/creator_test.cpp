@@ -31,10 +31,10 @@ namespace {
 class TAnswerDesigner : public TDODesigner {
 public:
     TAnswerDesigner(const bool& confirm, std::vector<bool>& askedOnSite) : confirm_(confirm), asked_(askedOnSite) {}
-    bool Edit(TDrawObject& object) override
+    TEditOutcome Edit(TDrawObject& object) override
     {
         asked_.push_back(object.IsOnDrawSite());
-        return confirm_;
+        return confirm_ ? TEditOutcome::Confirmed : TEditOutcome::Cancelled;
     }
 
 private:

@@ -92,7 +92,8 @@ void EditFields(TfrmTextEdit& dialog)
     dialog.WizardCaptionField()->setText(QStringLiteral("アルバム名"));
 }
 
-// Runs the double-click edit of the object, letting act handle the dialog once it shows.
+// Runs the double-click edit of the object, letting act handle the dialog once it shows;
+// true when the edit was confirmed.
 bool EditByDoubleClick(TLabelObject& object, const std::function<void(TfrmTextEdit&)>& act)
 {
     bool shown = false;
@@ -102,8 +103,9 @@ bool EditByDoubleClick(TLabelObject& object, const std::function<void(TfrmTextEd
             act(*dialog);
         }
     });
-    const bool handled = object.Edit();
-    return handled && shown;
+    const bool confirmed = object.Edit();
+    EXPECT_TRUE(shown) << "the text dialog did not open";
+    return confirmed;
 }
 
 } // namespace
@@ -149,7 +151,7 @@ TEST_F(TextDialog, CancelLeavesTheObjectAndTheUndoListAsTheyWere)
     TEditSite site(context);
     auto* text = static_cast<TLOText*>(site.AddObject(Sample()));
     const QByteArray before = StreamBytes(*text);
-    ASSERT_TRUE(EditByDoubleClick(*text, [](TfrmTextEdit& dialog) {
+    EXPECT_FALSE(EditByDoubleClick(*text, [](TfrmTextEdit& dialog) {
         EditFields(dialog);
         dialog.VerticalField()->setChecked(true);
         dialog.reject();
