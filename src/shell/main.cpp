@@ -5,21 +5,15 @@
 #include "shell/cli/cli_command.h"
 #include "core/messages.h"
 #include "document/label_data.h"
-#include "graphics/graphics_classes.h"
 #include "graphics/raster/blended_paint.h"
 #include "music/music_classes.h"
-#include "objects/backgrounds/background_classes.h"
-#include "objects/codes/code_classes.h"
-#include "objects/groups/group_classes.h"
-#include "objects/pictures/picture_classes.h"
-#include "objects/shapes/shape_classes.h"
+#include "objects/object_classes.h"
 #include "platform/single_instance.h"
 #include "shell/app_frame.h"
 #include "shell/command_line.h"
 #include "shell/data_module.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/message_boxes.h"
-#include "text/text_classes.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -88,15 +82,9 @@ int RunDesigner(int argc, char** argv, const QString& fileToOpen)
 int main(int argc, char** argv)
 {
     InstallBlendedPaint();
-    RegisterGraphicsClasses();
+    RegisterLabelObjectClasses();
     RegisterDocumentClasses();
     RegisterMusicClasses();
-    RegisterTextClasses();
-    RegisterPictureClasses();
-    RegisterBackgroundClasses();
-    RegisterShapeClasses();
-    RegisterCodeClasses();
-    RegisterGroupClasses();
     const TObsoletePurposeValidator purposeValidator;
     const TPurposeValidatorScope installedValidator(purposeValidator);
     QStringList arguments;

@@ -343,8 +343,9 @@ TEST_F(MainWindow, EditingAFaceWithMouseKeysAndTheClipboard)
     std::vector<TRect> described;
     for (const QJsonValue& design : sheets[0].toObject()[QStringLiteral("designs")].toArray()) {
         const QJsonArray objects = design[QStringLiteral("objects")].toArray();
-        if (!objects.isEmpty())
+        if (!objects.isEmpty()) {
             EXPECT_EQ(design[QStringLiteral("face")].toInt(), 1);
+        }
         for (const QJsonValue& object : objects) {
             EXPECT_EQ(object[QStringLiteral("class")].toString(), QStringLiteral("TLORect"));
             const int left = object[QStringLiteral("left")].toInt();

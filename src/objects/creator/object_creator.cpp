@@ -58,16 +58,21 @@ TCreationKind TLOCreator::KindOf(const QString& className)
     static const char* const kWithDialog[] = {"TLOJANCode", "TLODecoLine",      "TLODecoString", "TLOAlphaMask",
                                               "TLOImage",   "TLOOnePoint",      "TLOTwain",      "TLOText",
                                               "TLODate",    "TLOArrangedImage", "TLOBackImage",  "TLOQRStd"};
-    static const char* const kAtOnce[] = {"TLOImagePaste", "TLOBitmapPaste", "TLOMetafilePaste", "TLOTextPaste",
-                                          "TLOOLEPaste"};
     for (const char* name : kWithDialog)
         if (Is(className, name))
             return {true, false};
-    for (const char* name : kAtOnce)
-        if (Is(className, name))
-            return {false, false};
+    if (IsClipboardPaste(className))
+        return {false, false};
     // Lines, arcs, rectangles and circles, and any other class: sized by a drag.
     return {false, true};
+}
+
+bool TLOCreator::IsClipboardPaste(const QString& className)
+{
+    for (const char* name : {"TLOImagePaste", "TLOBitmapPaste", "TLOMetafilePaste", "TLOTextPaste", "TLOOLEPaste"})
+        if (Is(className, name))
+            return true;
+    return false;
 }
 
 std::unique_ptr<TDrawObject> TLOCreator::CreateWithDefaults(const QString& className, const TDrawSiteModel& site)

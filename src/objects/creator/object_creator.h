@@ -21,6 +21,9 @@ public:
     static std::unique_ptr<TDrawObject> CreateByClassName(const QString& className);
     // How a new object of that class name is placed.
     static TCreationKind KindOf(const QString& className);
+    // The names under which clipboard content is pasted as an object; such objects are
+    // placed at once and made by the paste command, not by a creation command.
+    static bool IsClipboardPaste(const QString& className);
     // CreateByClassName with the defaults of the class name's creation command; the site
     // gives backgrounds and arranged images their size. Every text gets a grey shadow.
     static std::unique_ptr<TDrawObject> CreateWithDefaults(const QString& className, const TDrawSiteModel& site);

@@ -11,14 +11,6 @@ namespace {
 
 const QString kAddCaption = QStringLiteral("追加");
 
-bool IsClipboardPaste(const QString& className)
-{
-    for (const char* name : {"TLOTextPaste", "TLOImagePaste", "TLOBitmapPaste", "TLOMetafilePaste", "TLOOLEPaste"})
-        if (className.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
-
 } // namespace
 
 bool InsertNewObject(TEditSite& site, std::unique_ptr<TDrawObject> object, bool withDialog, bool withDrag)
@@ -45,7 +37,7 @@ bool InsertNewObject(TEditSite& site, std::unique_ptr<TDrawObject> object, bool 
 
 bool TDOCreatorDesigner::CreateObject(TEditSite& site, const QString& className)
 {
-    if (IsClipboardPaste(className))
+    if (TLOCreator::IsClipboardPaste(className))
         return false;
     std::unique_ptr<TDrawObject> object = TLOCreator::CreateWithDefaults(className, site);
     if (!object)

@@ -90,8 +90,9 @@ TEST(ArrangedImage, SettingsFollowThePictureValuesInStreamOrderAndReadBackUnchan
     const std::vector<qsizetype> positions = NamePositions(bytes, names, bytes.indexOf("\x05" "Angle"));
     for (size_t i = 0; i < names.size(); ++i) {
         ASSERT_GE(positions[i], 0) << names[i].constData();
-        if (i > 0)
+        if (i > 0) {
             EXPECT_GT(positions[i], positions[i - 1]) << names[i].constData();
+        }
     }
     EXPECT_EQ(bytes.indexOf("\x07" "Picture"), -1) << "the picture is stored inside ImageData only";
 

@@ -6,19 +6,13 @@
 #include "editing/site/edit_context.h"
 #include "editing/site/edit_site.h"
 #include "graphics/color/color_fill.h"
-#include "graphics/graphics_classes.h"
 #include "objects/backgrounds/back_image.h"
-#include "objects/backgrounds/background_classes.h"
-#include "objects/codes/code_classes.h"
 #include "objects/codes/qr_std.h"
 #include "objects/dates/date_object.h"
-#include "objects/groups/group_classes.h"
+#include "objects/object_classes.h"
 #include "objects/pictures/image_object.h"
-#include "objects/pictures/picture_classes.h"
-#include "objects/shapes/shape_classes.h"
 #include "objects/ui/creator_designer.h"
 #include "text/object/text_object.h"
-#include "text/text_classes.h"
 
 #include <QDateTime>
 #include <functional>
@@ -46,13 +40,7 @@ class Creator : public testing::Test {
 protected:
     Creator()
     {
-        RegisterGraphicsClasses();
-        RegisterTextClasses();
-        RegisterPictureClasses();
-        RegisterBackgroundClasses();
-        RegisterShapeClasses();
-        RegisterCodeClasses();
-        RegisterGroupClasses();
+        RegisterLabelObjectClasses();
         RegisterCreatorDesigner(context.Designers());
         context.Designers().Add(std::make_unique<TAnswerDesigner>(confirm, askedOnSite));
         site.SetDeviceResolution(254);
@@ -131,10 +119,10 @@ TEST_F(Creator, DialogKindsOpenTheirDialogFirstThenArePlacedSelectedAsOneStep)
         // Centred on the visible part of the site (a decorative line has no extent until
         // its real dialog fits it to a tile).
         const TRect bounds = object.GetBounds();
-        if (bounds.Right > bounds.Left)
+        if (bounds.Right > bounds.Left) {
             EXPECT_NEAR((bounds.Left + bounds.Right) / 2, 600, 1);
-        if (bounds.Right > bounds.Left)
             EXPECT_NEAR((bounds.Top + bounds.Bottom) / 2, 500, 1);
+        }
         ASSERT_EQ(context.Actions().Count(), 1);
         EXPECT_EQ(context.Actions().UndoCaption(), QStringLiteral("追加"));
         const QByteArray after = ComponentBytes(site);
