@@ -3,6 +3,8 @@
 #include "assets/templates/template_list.h"
 #include "core/error.h"
 #include "core/model/draw_object.h"
+#include "core/model/placement.h"
+#include "document/data_fields.h"
 #include "document/label_data.h"
 
 #include <algorithm>
@@ -19,11 +21,19 @@ void ApplyTemplate(const TTemplateInfo& info, TLabelData& target, int face)
     if (info.Sheet < 0 || info.Sheet >= source.SheetCount())
         throw EAppError(QStringLiteral("テンプレート「%1」にシート%2がありません").arg(info.FileName).arg(info.Sheet + 1));
     source.SetCurrentSheet(info.Sheet);
-    std::vector<std::unique_ptr<TDrawObject>> objects = source.LoadObjects(std::max(info.Label, 0));
+    const int label = std::max(info.Label, 0);
+    std::vector<std::unique_ptr<TDrawObject>> objects = source.LoadObjects(label);
     // A design is stored front-most first; the loaded objects come back-most first.
     std::vector<TDrawObject*> frontFirst;
     for (auto it = objects.rbegin(); it != objects.rend(); ++it)
         frontFirst.push_back(it->get());
+    // The design is scaled from the template's face to this one (a matching face may differ
+    // in size), and its bound text fields show this document's information.
+    const TRect to = target.FaceArea(face);
+    if (!to.IsEmpty())
+        ScaleObjects(frontFirst, source.FaceArea(label), to);
+    FillDataFields(frontFirst, {ftProduct, ftCreatorJapanese, ftCreatorEnglish},
+                   {&target.ProductInfo(), &target.CreatorInfoJ(), &target.CreatorInfoE()});
     target.SaveObjects(face, frontFirst);
     target.SetModified(true);
 }

@@ -4,7 +4,11 @@
 #include "core/face/face_info.h"
 #include "core/model/draw_object.h"
 #include "document/label_data.h"
+#include "catalogue/product/product_info.h"
+#include "objects/groups/group_object.h"
+#include "objects/object_classes.h"
 #include "objects/shapes/rect_shape.h"
+#include "text/object/shade_text.h"
 #include "template_fixtures.h"
 
 #include <QDir>
@@ -215,8 +219,9 @@ TEST_F(TemplateListTest, ApplyingReplacesTheFaceDesign)
     paper.SetWidth(3000);
     paper.SetHeight(3000);
     TFaceItem* item = paper.Faces()->AddFace();
-    item->SetFaceRect({0, 0, 1200, 1200});
-    item->SetFacePurpose(kDisc);
+    // Twice the size of template face 1 (1200 x 1080), whose box is (10, 10)-(110, 61).
+    item->SetFaceRect({100, 100, 2500, 2260});
+    item->SetFacePurpose(kFront);
     TLabelData target;
     target.SetPaper(paper);
     ApplyTemplate({Path("mixed.cld"), 0, 1, false}, target, 0);
@@ -224,9 +229,66 @@ TEST_F(TemplateListTest, ApplyingReplacesTheFaceDesign)
     ASSERT_EQ(objects.size(), 1u);
     const auto* box = dynamic_cast<const TLORect*>(objects[0].get());
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->BoundsRect().Bottom, 61); // the box of template face 1
+    // The box's drawn extent (its rectangle and half its pen) doubles.
+    TLORect original;
+    original.SetBoundsRect({10, 10, 110, 61});
+    const TRect from = original.GetBounds();
+    const TRect to = box->GetBounds();
+    EXPECT_NEAR(to.Left, 2 * from.Left, 1);
+    EXPECT_NEAR(to.Top, 2 * from.Top, 1);
+    EXPECT_NEAR(to.Right, 2 * from.Right, 1);
+    EXPECT_NEAR(to.Bottom, 2 * from.Bottom, 1);
 
     EXPECT_THROW(ApplyTemplate({Path("mixed.cld"), 5, 0, false}, target, 0), std::exception);
     EXPECT_THROW(ApplyTemplate({Path("nothing.cld"), 0, 0, false}, target, 0), std::exception);
     EXPECT_EQ(target.LoadObjects(0).size(), 1u);
+}
+
+TEST_F(TemplateListTest, AppliedTextFieldsShowTheDocumentsInformationInsideGroupsToo)
+{
+    RegisterLabelObjectClasses();
+    TFreePaperInfo paper;
+    paper.SetWidth(3000);
+    paper.SetHeight(3000);
+    TFaceItem* item = paper.Faces()->AddFace();
+    item->SetFaceRect({0, 0, 1200, 1200});
+    item->SetFacePurpose(kDisc);
+
+    // The template: a group of a product title field and a plain text, and an English
+    // creator field on its own.
+    TLabelData templ;
+    templ.SetPaper(paper);
+    TDOGroup group;
+    auto title = std::make_unique<TLOText>();
+    title->Text()->SetLines({QStringLiteral("題名")});
+    title->SetFieldNo(1);
+    title->SetFieldType(ftProduct);
+    auto plain = std::make_unique<TLOText>();
+    plain->Text()->SetLines({QStringLiteral("そのまま")});
+    plain->SetFieldNo(0);
+    group.AddMember(std::move(title));
+    group.AddMember(std::move(plain));
+    TLOText company;
+    company.Text()->SetLines({QStringLiteral("COMPANY")});
+    company.SetFieldNo(1);
+    company.SetFieldType(ftCreatorEnglish);
+    templ.SaveObjects(0, {&company, &group});
+    templ.SaveToFile(Path("fields.cld"));
+
+    TLabelData target;
+    target.SetPaper(paper);
+    target.ProductInfo().Item(0)->Info()->SetLines({QStringLiteral("夏の記録"), QStringLiteral("第二集")});
+    target.CreatorInfoE().Item(0)->Info()->SetLines({QStringLiteral("Lumarest Works")});
+    ApplyTemplate({Path("fields.cld"), 0, 0, false}, target, 0);
+
+    const auto objects = target.LoadObjects(0);
+    ASSERT_EQ(objects.size(), 2u);
+    const auto* loadedGroup = dynamic_cast<const TDOGroup*>(objects[0].get());
+    const auto* loadedCompany = dynamic_cast<const TLOText*>(objects[1].get());
+    ASSERT_TRUE(loadedGroup && loadedCompany);
+    ASSERT_EQ(loadedGroup->MemberCount(), 2);
+    EXPECT_EQ(dynamic_cast<const TLOText&>(loadedGroup->Member(0)).Text()->Lines(),
+              (QStringList{QStringLiteral("夏の記録"), QStringLiteral("第二集")}));
+    EXPECT_EQ(dynamic_cast<const TLOText&>(loadedGroup->Member(1)).Text()->Lines(), QStringList{QStringLiteral("そのまま")});
+    EXPECT_EQ(loadedCompany->Text()->Lines(), QStringList{QStringLiteral("Lumarest Works")});
 }

@@ -1,0 +1,53 @@
+#include "document/data_fields.h"
+
+#include "catalogue/product/product_info.h"
+#include "core/model/object_walk.h"
+
+#include <algorithm>
+
+const TProductInfo* TDataFieldRecords::Record(TFieldType type) const
+{
+    switch (type) {
+    case ftProduct:
+        return Product;
+    case ftCreatorJapanese:
+        return CreatorJapanese;
+    case ftCreatorEnglish:
+        return CreatorEnglish;
+    }
+    return nullptr;
+}
+
+std::vector<TLOTextBase*> FillDataFields(const std::vector<TDrawObject*>& objects, std::initializer_list<TFieldType> types,
+                                         const TDataFieldRecords& records)
+{
+    std::vector<TLOTextBase*> changed;
+    ForEachObjectDeep(objects, [&](TDrawObject& object) {
+        auto* text = dynamic_cast<TLOTextBase*>(&object);
+        if (!text || text->FieldNo() == 0 || std::find(types.begin(), types.end(), text->FieldType()) == types.end())
+            return;
+        const TProductInfo* record = records.Record(text->FieldType());
+        if (!record || text->FieldNo() < 1 || text->FieldNo() > record->Count())
+            return;
+        const QStringList lines = record->Item(text->FieldNo() - 1)->Info()->Lines();
+        if (text->Text()->Lines() == lines)
+            return;
+        text->Text()->SetLines(lines);
+        changed.push_back(text);
+    });
+    return changed;
+}
+
+QStringList DataFieldNames(TFieldType type, const TDataFieldRecords& records)
+{
+    if (type == ftCreatorEnglish)
+        return {QStringLiteral("COMPANY"),   QStringLiteral("SECTION"),     QStringLiteral("TEL"),
+                QStringLiteral("FAX"),       QStringLiteral("ZIP"),         QStringLiteral("ADDRESS1"),
+                QStringLiteral("ADDRESS2"),  QStringLiteral("HOME PAGE"),   QStringLiteral("FREE ITEM1"),
+                QStringLiteral("FREE ITEM2"), QStringLiteral("FREE ITEM3")};
+    QStringList names;
+    if (const TProductInfo* record = records.Record(type))
+        for (int i = 0; i < record->Count(); ++i)
+            names << record->Item(i)->FieldName();
+    return names;
+}
