@@ -21,7 +21,10 @@ QString PatternFile()
 
 class TDOTextEditor : public TDODesigner {
 public:
-    explicit TDOTextEditor(bool (*advancedMode)()) : advancedMode_(advancedMode) {}
+    TDOTextEditor(bool (*advancedMode)(), std::function<TDataFieldRecords()> records)
+        : advancedMode_(advancedMode), records_(std::move(records))
+    {
+    }
 
     TEditOutcome Edit(TDrawObject& object) override
     {
@@ -32,11 +35,14 @@ public:
         options.PatternFile = PatternFile();
         options.StripFile = LocateDataFile(QStringLiteral("TransformPattern.bmp"));
         options.Advanced = advancedMode_ && advancedMode_();
+        if (records_)
+            options.Records = records_();
         return EditText(*text, options, QApplication::activeWindow()) ? TEditOutcome::Confirmed : TEditOutcome::Cancelled;
     }
 
 private:
     bool (*advancedMode_)();
+    std::function<TDataFieldRecords()> records_;
 };
 
 } // namespace
@@ -50,7 +56,7 @@ bool EditText(TLOTextBase& text, const TTextEditOptions& options, QWidget* paren
     return true;
 }
 
-void RegisterTextDesigners(TDODesignerList& designers, bool (*advancedMode)())
+void RegisterTextDesigners(TDODesignerList& designers, bool (*advancedMode)(), std::function<TDataFieldRecords()> records)
 {
-    designers.Add(std::make_unique<TDOTextEditor>(advancedMode));
+    designers.Add(std::make_unique<TDOTextEditor>(advancedMode, std::move(records)));
 }

@@ -4,6 +4,7 @@
 #include "core/persistent/string_list.h"
 #include "graphics/color/color_fill.h"
 #include "objects/ui/color_fill_button.h"
+#include "objects/ui/data_field_chooser.h"
 #include "objects/ui/dialog_parts.h"
 #include "objects/ui/font_fields.h"
 #include "objects/ui/object_preview.h"
@@ -65,7 +66,7 @@ TfrmTextEdit::TfrmTextEdit(const TLOTextBase& source, const TTextEditOptions& op
     setWindowTitle(QStringLiteral("文字の設定"));
     ownDistortion_->Assign(*source.CoonsDistortion());
     pages_ = new QTabWidget(this);
-    pages_->addTab(TextPage(options.Advanced && dynamic_cast<const IWizardInput*>(&source)), QStringLiteral("文字"));
+    pages_->addTab(TextPage(options.Advanced && dynamic_cast<const IWizardInput*>(&source), options.Records), QStringLiteral("文字"));
     pages_->addTab(ColorPage(), QStringLiteral("色と縁取り"));
     pages_->addTab(ShadowPage(), QStringLiteral("影"));
     pages_->addTab(DistortionPage(options), QStringLiteral("変形"));
@@ -84,7 +85,7 @@ TfrmTextEdit::TfrmTextEdit(const TLOTextBase& source, const TTextEditOptions& op
 
 TfrmTextEdit::~TfrmTextEdit() = default;
 
-QWidget* TfrmTextEdit::TextPage(bool advanced)
+QWidget* TfrmTextEdit::TextPage(bool advanced, const TDataFieldRecords& records)
 {
     auto* page = new QWidget(this);
     auto* form = new QFormLayout(page);
@@ -110,6 +111,8 @@ QWidget* TfrmTextEdit::TextPage(bool advanced)
     align_ = new QComboBox(page);
     align_->addItems(kAlignments);
     form->addRow(QStringLiteral("配置(&A)"), align_);
+    dataField_ = new TDataFieldChooser(records, page);
+    form->addRow(dataField_);
 
     wizardGroup_ = new QGroupBox(QStringLiteral("ウィザード設定"), page);
     auto* wizard = new QFormLayout(wizardGroup_);
@@ -128,6 +131,7 @@ QWidget* TfrmTextEdit::TextPage(bool advanced)
         connect(button, &QAbstractButton::toggled, this, &TfrmTextEdit::FieldsChanged);
     connect(align_, &QComboBox::currentIndexChanged, this, &TfrmTextEdit::FieldsChanged);
     connect(wizardCaption_, &QLineEdit::textChanged, this, &TfrmTextEdit::FieldsChanged);
+    connect(dataField_, &TDataFieldChooser::Changed, this, &TfrmTextEdit::FieldsChanged);
     return page;
 }
 
@@ -230,6 +234,7 @@ void TfrmTextEdit::ReadFields()
         wizardInput_->setChecked(wizard->WizInputEnable());
         wizardCaption_->setText(wizard->WizInputCaption());
     }
+    dataField_->SetBinding(edited_->FieldNo(), edited_->FieldType());
     position_->SetRect(edited_->BoundsRect());
 }
 
@@ -302,6 +307,8 @@ void TfrmTextEdit::FieldsChanged()
             shade->SetShadeShadowBold(softBold_->isChecked());
         }
         text.SetDistortionRatio(ratio_->value());
+        text.SetFieldNo(dataField_->FieldNo());
+        text.SetFieldType(dataField_->FieldType());
         if (auto* wizard = dynamic_cast<IWizardInput*>(&text); wizard && wizard_) {
             wizard->SetWizInputEnable(wizardInput_->isChecked());
             wizard->SetWizInputCaption(wizardCaption_->text());

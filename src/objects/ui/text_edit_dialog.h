@@ -4,6 +4,8 @@
 // soft shadow, the distortion pattern and the position. It edits a copy shown in a preview
 // and writes it back when the user confirms. While the application's advanced mode is on,
 // objects that offer wizard input show the group "ウィザード設定".
+#include "document/data_fields.h"
+
 #include <QDialog>
 #include <QString>
 #include <memory>
@@ -19,6 +21,7 @@ class QRadioButton;
 class QSpinBox;
 class QTabWidget;
 class TColorSpecButton;
+class TDataFieldChooser;
 class TCoonsDistortion;
 class TLOTextBase;
 class TObjectPreview;
@@ -31,6 +34,8 @@ struct TTextEditOptions {
     QString StripFile;
     // The application's advanced mode (the wizard settings show).
     bool Advanced = false;
+    // The document's information records offered for binding the text to a field.
+    TDataFieldRecords Records;
 };
 
 class TfrmTextEdit : public QDialog {
@@ -50,6 +55,7 @@ public:
     QCheckBox* ItalicField() const { return italic_; }
     QRadioButton* VerticalField() const { return vertical_; }
     QComboBox* AlignField() const { return align_; }
+    TDataFieldChooser* DataField() const { return dataField_; }
     TColorSpecButton* TextColorField() const { return textColor_; }
     QCheckBox* OutlineField() const { return outline_; }
     TColorSpecButton* OutlineColorField() const { return outlineColor_; }
@@ -70,7 +76,7 @@ public:
     QTabWidget* Pages() const { return pages_; }
 
 private:
-    QWidget* TextPage(bool advanced);
+    QWidget* TextPage(bool advanced, const TDataFieldRecords& records);
     QWidget* ColorPage();
     QWidget* ShadowPage();
     QWidget* DistortionPage(const TTextEditOptions& options);
@@ -98,6 +104,7 @@ private:
     QRadioButton* horizontal_ = nullptr;
     QRadioButton* vertical_ = nullptr;
     QComboBox* align_ = nullptr;
+    TDataFieldChooser* dataField_ = nullptr;
     TColorSpecButton* textColor_ = nullptr;
     QCheckBox* outline_ = nullptr;
     TColorSpecButton* outlineColor_ = nullptr;

@@ -74,7 +74,7 @@ TfrmMain::TfrmMain(TdataMain& data, QWidget* parent)
     : QMainWindow(parent), data_(data), sheetView_(new TSheetView(this)), editContext_(std::make_unique<TEditContext>())
 {
     editContext_->Actions().SetRepeatAllowed(false);
-    RegisterObjectDesigners(*editContext_);
+    RegisterObjectDesigners(*editContext_, [this] { return document_.get(); });
     drawSite_ = new TDrawSite(*editContext_);
     drawSite_->Site().SetOnPaintAfter([this](TDrawSiteModel*, TCanvas& canvas) { PaintOverlay(canvas); });
     drawSite_->SetDropHandler([this](const QMimeData& data) { return AcceptsDrop(data); },

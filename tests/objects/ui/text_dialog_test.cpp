@@ -1,10 +1,12 @@
 #include "../shapes/shape_test_support.h"
+#include "catalogue/product/product_info.h"
 #include "core/persistent/string_list.h"
 #include "editing/site/edit_context.h"
 #include "editing/site/edit_site.h"
 #include "graphics/color/color_fill.h"
 #include "objects/dates/date_object.h"
 #include "objects/ui/color_fill_button.h"
+#include "objects/ui/data_field_chooser.h"
 #include "objects/ui/pattern_picker.h"
 #include "objects/ui/text_designers.h"
 #include "objects/ui/text_edit_dialog.h"
@@ -22,6 +24,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -204,6 +207,45 @@ TEST_F(TextDialog, WizardSettingsShowOnlyInAdvancedModeForObjectsThatOfferThem)
     TfrmTextEdit dialog(date, Shipped(true));
     EXPECT_TRUE(dialog.WizardGroup()->isHidden());
     EXPECT_TRUE(dialog.SoftShadowField()->isHidden());
+}
+
+TEST_F(TextDialog, ATextIsBoundToAFieldOfTheDocumentsInformationOrTypedByHand)
+{
+    TProductInfo product;
+    std::unique_ptr<TProductInfo> creator = NewCreatorInfo();
+    TTextEditOptions options = Shipped(false);
+    options.Records = {&product, creator.get(), nullptr};
+
+    auto text = Sample();
+    {
+        TfrmTextEdit dialog(*text, options);
+        TDataFieldChooser& field = *dialog.DataField();
+        EXPECT_TRUE(field.ManualField()->isChecked());
+        EXPECT_FALSE(field.FieldList()->isEnabled());
+        field.BoundField()->setChecked(true);
+        field.TypeField()->setCurrentIndex(ftCreatorJapanese);
+        ASSERT_EQ(field.FieldList()->count(), 11);
+        EXPECT_EQ(field.FieldList()->item(2)->text(), QStringLiteral("TEL"));
+        field.FieldList()->setCurrentRow(2);
+        dialog.WriteBack(*text);
+    }
+    EXPECT_EQ(text->FieldNo(), 3);
+    EXPECT_EQ(text->FieldType(), ftCreatorJapanese);
+    // The typed text stays until the information is next applied.
+    EXPECT_EQ(text->Text()->Lines().front(), QStringLiteral("Title"));
+    {
+        TfrmTextEdit dialog(*text, options);
+        TDataFieldChooser& field = *dialog.DataField();
+        EXPECT_TRUE(field.BoundField()->isChecked());
+        EXPECT_EQ(field.TypeField()->currentIndex(), ftCreatorJapanese);
+        EXPECT_EQ(field.FieldList()->currentRow(), 2);
+        // The English record is missing; its fixed names are still offered.
+        field.TypeField()->setCurrentIndex(ftCreatorEnglish);
+        EXPECT_EQ(field.FieldList()->item(0)->text(), QStringLiteral("COMPANY"));
+        field.ManualField()->setChecked(true);
+        dialog.WriteBack(*text);
+    }
+    EXPECT_EQ(text->FieldNo(), 0);
 }
 
 TEST_F(TextDialog, AMissingOrDamagedPatternFileGivesAnEmptyListAndAMessage)
