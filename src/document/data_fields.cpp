@@ -41,10 +41,7 @@ std::vector<TLOTextBase*> FillDataFields(const std::vector<TDrawObject*>& object
 QStringList DataFieldNames(TFieldType type, const TDataFieldRecords& records)
 {
     if (type == ftCreatorEnglish)
-        return {QStringLiteral("COMPANY"),   QStringLiteral("SECTION"),     QStringLiteral("TEL"),
-                QStringLiteral("FAX"),       QStringLiteral("ZIP"),         QStringLiteral("ADDRESS1"),
-                QStringLiteral("ADDRESS2"),  QStringLiteral("HOME PAGE"),   QStringLiteral("FREE ITEM1"),
-                QStringLiteral("FREE ITEM2"), QStringLiteral("FREE ITEM3")};
+        return CreatorEnglishFieldNames();
     QStringList names;
     if (const TProductInfo* record = records.Record(type))
         for (int i = 0; i < record->Count(); ++i)

@@ -2,6 +2,8 @@
 // the question about a modified document answered through the message hook.
 #include "assets/ui/template_browser.h"
 #include "catalogue/paper/paper_info.h"
+#include "catalogue/product/product_info.h"
+#include "catalogue/ui/product_info_dialog.h"
 #include "core/messages.h"
 #include "core/model/rect_object.h"
 #include "core/stream/class_registry.h"
@@ -13,6 +15,7 @@
 #include "editing/ui/edit_actions.h"
 #include "editing/ui/paper_site.h"
 #include "objects/groups/group_classes.h"
+#include "objects/groups/group_object.h"
 #include "objects/shapes/rect_shape.h"
 #include "objects/shapes/shape_classes.h"
 #include "printing/ui/print_paper_dialog.h"
@@ -21,6 +24,8 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/sheet_view.h"
 #include "support/test_support.h"
+#include "text/object/shade_text.h"
+#include "text/text_classes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,7 +35,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -505,4 +512,73 @@ TEST_F(MainWindow, TemplateCommandCallsAShippedTemplateIntoTheFace)
     EXPECT_GT(window.DrawSite()->Site().ObjectCount(), 0);
     EXPECT_TRUE(window.Document()->Modified());
     EXPECT_EQ(messages_.size(), 1); // the question before the face's design is replaced
+}
+
+TEST_F(MainWindow, EditedProductAndCreatorInformationFillTheBoundTextsOfTheFace)
+{
+    RegisterTextClasses();
+    RegisterGroupClasses();
+    TfrmMain window(data_);
+    ASSERT_NO_FATAL_FAILURE(ShowNewDocument(window));
+    TEditSite& model = window.DrawSite()->Site();
+    // A product title inside a group, and the English company name on its own.
+    auto group = std::make_unique<TDOGroup>();
+    for (const int fieldNo : {1, 0}) {
+        auto text = std::make_unique<TLOText>();
+        text->Text()->SetLines({QStringLiteral("仮")});
+        text->SetBoundsRect({100, 100 + 200 * fieldNo, 600, 250 + 200 * fieldNo});
+        text->SetFieldNo(fieldNo);
+        group->AddMember(std::move(text));
+    }
+    const TDOGroup& grouped = *group;
+    model.AddObject(std::move(group));
+    auto company = std::make_unique<TLOText>();
+    company->Text()->SetLines({QStringLiteral("仮")});
+    company->SetFieldNo(1);
+    company->SetFieldType(ftCreatorEnglish);
+    const TLOText& companyText = *company;
+    model.AddObject(std::move(company));
+    const auto lines = [](const TDrawObject& object) { return dynamic_cast<const TLOText&>(object).Text()->Lines(); };
+    const auto command = [&](const QString& caption, int page, const QString& value) {
+        QAction* found = nullptr;
+        for (QAction* action : window.findChildren<QAction*>())
+            if (action->text() == caption)
+                found = action;
+        ASSERT_NE(found, nullptr);
+        QTimer::singleShot(0, &window, [page, value] {
+            auto* dialog = qobject_cast<TfrmProductInfo*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->Pages()->setCurrentIndex(page);
+            dialog->FieldList(page)->setCurrentRow(0);
+            dialog->ValueField(page)->setPlainText(value);
+            dialog->accept();
+        });
+        found->trigger();
+    };
+    const QString product = QStringLiteral("プロダクト情報の編集(&P)...");
+    const QByteArray before = ComponentBytes(model);
+
+    // No stores the information only.
+    answer_ = TMsgResult::No;
+    command(product, 0, QStringLiteral("春の記録"));
+    EXPECT_EQ(window.Document()->ProductInfo().FieldText(1), QStringLiteral("春の記録"));
+    EXPECT_EQ(lines(grouped.Member(0)), QStringList{QStringLiteral("仮")});
+    EXPECT_FALSE(window.EditContext().Actions().CanUndo());
+    EXPECT_EQ(messages_.size(), 1);
+
+    answer_ = TMsgResult::Yes;
+    command(product, 0, QStringLiteral("夏の記録\n第二集"));
+    EXPECT_EQ(lines(grouped.Member(0)), (QStringList{QStringLiteral("夏の記録"), QStringLiteral("第二集")}));
+    EXPECT_EQ(lines(grouped.Member(1)), QStringList{QStringLiteral("仮")}); // typed by hand
+    EXPECT_EQ(lines(companyText), QStringList{QStringLiteral("仮")});
+    window.EditContext().Actions().Undo();
+    EXPECT_EQ(ComponentBytes(model), before);
+    window.EditContext().Actions().Redo();
+
+    command(QStringLiteral("クリエーター情報の編集(&C)..."), 1, QStringLiteral("Lumarest Works"));
+    EXPECT_EQ(window.Document()->CreatorInfoE().FieldText(1), QStringLiteral("Lumarest Works"));
+    EXPECT_EQ(lines(companyText), QStringList{QStringLiteral("Lumarest Works")});
+    EXPECT_EQ(messages_.size(), 2); // the creator information asks nothing
+    EXPECT_TRUE(window.Document()->Modified());
 }

@@ -21,6 +21,16 @@ const QStringList& ProductFieldNames()
     return names;
 }
 
+const QStringList& CreatorEnglishFieldNames()
+{
+    static const QStringList names{
+        QStringLiteral("COMPANY"),  QStringLiteral("SECTION"),    QStringLiteral("TEL"),       QStringLiteral("FAX"),
+        QStringLiteral("ZIP"),      QStringLiteral("ADDRESS1"),   QStringLiteral("ADDRESS2"),  QStringLiteral("HOME PAGE"),
+        QStringLiteral("FREE ITEM1"), QStringLiteral("FREE ITEM2"), QStringLiteral("FREE ITEM3"),
+    };
+    return names;
+}
+
 const QStringList& CreatorFieldNames()
 {
     static const QStringList names{

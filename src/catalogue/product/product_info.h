@@ -61,6 +61,8 @@ private:
 // The captions of the fields of a product record and of a creator record.
 const QStringList& ProductFieldNames();
 const QStringList& CreatorFieldNames();
+// The names under which the English creator record's eleven fields are offered.
+const QStringList& CreatorEnglishFieldNames();
 
 // A new creator record: a fresh GUID and the eleven creator fields.
 std::unique_ptr<TProductInfo> NewCreatorInfo();

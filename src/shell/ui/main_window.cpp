@@ -20,6 +20,7 @@
 #include "editing/ui/edit_actions.h"
 #include "shell/command_line.h"
 #include "shell/data_module.h"
+#include "shell/info_command.h"
 #include "shell/object_designers.h"
 #include "shell/print_command.h"
 #include "shell/template_command.h"
@@ -214,6 +215,18 @@ void TfrmMain::CreateEditActions()
         drawSite_->RedrawContent();
     });
     connect(layout, &QMenu::aboutToShow, this, &TfrmMain::UpdateSnapActions);
+    layout->addSeparator();
+    // The document's information; the face's texts bound to it take the edited values.
+    QAction* creator = layout->addAction(QStringLiteral("クリエーター情報の編集(&C)..."));
+    connect(creator, &QAction::triggered, this, [this] {
+        if (document_)
+            RunCreatorInfoCommand(this, *document_, editedFace_ >= 0 ? &drawSite_->Site() : nullptr);
+    });
+    QAction* product = layout->addAction(QStringLiteral("プロダクト情報の編集(&P)..."));
+    connect(product, &QAction::triggered, this, [this] {
+        if (document_)
+            RunProductInfoCommand(this, *document_, editedFace_ >= 0 ? &drawSite_->Site() : nullptr);
+    });
 
     QMenu* zoom = layout->addMenu(QStringLiteral("表示倍率(&Z)"));
     zoomGroup_ = new QActionGroup(this);
