@@ -6,6 +6,7 @@
 #include "objects/ui/background_designer.h"
 #include "objects/ui/code_designers.h"
 #include "objects/ui/creator_designer.h"
+#include "objects/ui/deco_string_designer.h"
 #include "objects/ui/picture_designers.h"
 #include "objects/ui/shape_designers.h"
 #include "objects/ui/text_designers.h"
@@ -14,6 +15,7 @@ void RegisterObjectDesigners(TEditContext& context)
 {
     RegisterShapeDesigners(context.Designers());
     RegisterCodeDesigners(context.Designers(), context.Actions());
+    RegisterDecoStringDesigner(context.Designers());
     TPictureDesignerOptions pictureOptions;
     pictureOptions.AdvancedMode = &AdvancedMode;
     RegisterPictureDesigners(context.Designers(), context.Actions(), pictureOptions);
