@@ -8,6 +8,7 @@
 #include "objects/ui/background_designer.h"
 #include "objects/ui/code_designers.h"
 #include "objects/ui/creator_designer.h"
+#include "objects/ui/deco_string_designer.h"
 #include "objects/ui/picture_designers.h"
 #include "objects/ui/shape_designers.h"
 #include "objects/ui/text_designers.h"
@@ -16,6 +17,7 @@ void RegisterObjectDesigners(TEditContext& context, std::function<TLabelData*()>
 {
     RegisterShapeDesigners(context.Designers());
     RegisterCodeDesigners(context.Designers(), context.Actions());
+    RegisterDecoStringDesigner(context.Designers());
     TPictureDesignerOptions pictureOptions;
     pictureOptions.AdvancedMode = &AdvancedMode;
     RegisterPictureDesigners(context.Designers(), context.Actions(), pictureOptions);

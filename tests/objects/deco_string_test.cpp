@@ -3,34 +3,15 @@
 // sizes, layout, rotation, fitting, streaming, and drawing the shipped fonts.
 #include "core/canvas/memory_canvas.h"
 #include "core/stream/component_stream.h"
-#include "graphics/picture/png_codec.h"
 #include "objects/deco/deco_string.h"
 #include "objects/deco/image_font.h"
 #include "objects/groups/group_classes.h"
+#include "image_font_fixtures.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 
 namespace {
-
-// A glyph picture of a size in one colour on the transparent colour (a 2-pixel margin).
-QByteArray GlyphPng(QSize size, QRgb colour = 0xFF0000)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor::fromRgb(kImageFontTransparent));
-    for (int y = 2; y < size.height() - 2; ++y)
-        for (int x = 2; x < size.width() - 2; ++x)
-            image.setPixel(x, y, colour);
-    return EncodePNG(image);
-}
-
-// Folders of glyph files: count files named 00, 01, ... in each named folder.
-void MakeFont(const QString& root, const QString& folder, int count, QSize size = {30, 40})
-{
-    for (int index = 0; index < count; ++index)
-        testsupport::WriteFileBytes(QDir(root).filePath(QStringLiteral("%1/%2.png").arg(folder).arg(index, 2, 10, QLatin1Char('0'))),
-                                    GlyphPng(size));
-}
 
 QImage Draw(TLODecoString& deco, QSize size)
 {

@@ -14,10 +14,13 @@
 #include "editing/ui/draw_site.h"
 #include "editing/ui/edit_actions.h"
 #include "editing/ui/paper_site.h"
+#include "objects/deco/deco_string.h"
 #include "objects/groups/group_classes.h"
 #include "objects/groups/group_object.h"
+#include "objects/object_classes.h"
 #include "objects/shapes/rect_shape.h"
 #include "objects/shapes/shape_classes.h"
+#include "objects/ui/deco_string_dialog.h"
 #include "printing/ui/print_paper_dialog.h"
 #include "shell/app_frame.h"
 #include "shell/data_module.h"
@@ -34,6 +37,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -477,6 +481,37 @@ TEST_F(MainWindow, CreationCommandsAndGroupingFromTheMenus)
     EXPECT_EQ(model.ObjectCount(), 1);
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(ComponentBytes(model), empty);
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(MainWindow, DecoStringCommandOpensItsDialogAndAddsTheStringFittedToItsText)
+{
+    RegisterLabelObjectClasses();
+    TfrmMain window(data_);
+    ASSERT_NO_FATAL_FAILURE(ShowNewDocument(window));
+    TEditSite& model = window.DrawSite()->Site();
+    auto* command = window.findChild<QAction*>(QStringLiteral("actDecoString"));
+    ASSERT_NE(command, nullptr);
+
+    QString caption;
+    QTimer::singleShot(0, &window, [&caption] {
+        auto* dialog = qobject_cast<TfrmDecoString*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        caption = dialog->windowTitle();
+        dialog->TextEdit()->setText(QStringLiteral("Disc 1"));
+        dialog->accept();
+    });
+    command->trigger();
+    EXPECT_EQ(caption, QStringLiteral("飾り文字の追加"));
+    ASSERT_EQ(model.ObjectCount(), 1);
+    auto* deco = dynamic_cast<TLODecoString*>(model.Object(0));
+    ASSERT_NE(deco, nullptr);
+    EXPECT_EQ(deco->Text(), QStringLiteral("Disc 1"));
+    EXPECT_EQ(deco->Height(), 100);
+    EXPECT_GT(deco->Width(), 100);
+    EXPECT_TRUE(deco->Selected());
+    EXPECT_EQ(window.EditContext().Actions().UndoCaption(), QStringLiteral("追加"));
     EXPECT_TRUE(messages_.isEmpty());
 }
 

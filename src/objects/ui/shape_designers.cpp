@@ -9,27 +9,11 @@
 #include "objects/ui/property_edit.h"
 #include "objects/ui/rect_property_dialog.h"
 
-#include <QApplication>
-
 namespace {
-
-// Opens the dialog on the object of its class and writes it back when confirmed.
-template <class Object, class Dialog, class... Args>
-TEditOutcome EditWith(TDrawObject& object, Args&&... args)
-{
-    auto* target = dynamic_cast<Object*>(&object);
-    if (!target)
-        return TEditOutcome::NotMine;
-    Dialog dialog(*target, std::forward<Args>(args)..., QApplication::activeWindow());
-    if (dialog.exec() != QDialog::Accepted)
-        return TEditOutcome::Cancelled;
-    ApplyPropertyEdit(object, [&] { dialog.WriteBack(*target); });
-    return TEditOutcome::Confirmed;
-}
 
 class TDORectEditor : public TDODesigner {
 public:
-    TEditOutcome Edit(TDrawObject& object) override { return EditWith<TLORect, TfrmRectProperty>(object); }
+    TEditOutcome Edit(TDrawObject& object) override { return EditWithDialog<TLORect, TfrmRectProperty>(object); }
 };
 
 class TDOLineEditor : public TDODesigner {
@@ -38,7 +22,7 @@ public:
     {
         if (dynamic_cast<TLODecoLine*>(&object))
             return TEditOutcome::NotMine;
-        return EditWith<TLOLine, TfrmLineProperty>(object);
+        return EditWithDialog<TLOLine, TfrmLineProperty>(object);
     }
 };
 
@@ -52,7 +36,8 @@ public:
         const QString folder = TfrmDecoLineProperty::TileFolder();
         if (folder.isEmpty())
             return TEditOutcome::Cancelled;
-        return EditWith<TLODecoLine, TfrmDecoLineProperty>(object, folder, false);
+        // A line not on a site yet is being created: the chosen tile gives it its geometry.
+        return EditWithDialog<TLODecoLine, TfrmDecoLineProperty>(object, folder, !object.IsOnDrawSite());
     }
 };
 

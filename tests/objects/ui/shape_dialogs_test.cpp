@@ -1,3 +1,4 @@
+#include "core/canvas/units.h"
 #include "core/model/draw_site_model.h"
 #include "editing/site/edit_context.h"
 #include "editing/site/edit_site.h"
@@ -194,6 +195,27 @@ TEST_F(ShapeDialogs, DoubleClickEditOpensTheShapesDialog)
     EXPECT_EQ(caption, QStringLiteral("円図形の設定"));
     EXPECT_EQ(rect->FrameWidth(), 50);
     EXPECT_EQ(context.Actions().UndoCaption(), QStringLiteral("設定変更"));
+}
+
+TEST_F(ShapeDialogs, ANewDecoLineTakesItsGeometryFromTheChosenTile)
+{
+    TEditContext context;
+    RegisterShapeDesigners(context.Designers());
+    TLODecoLine line; // not on a site: being created
+    bool widthEditable = true;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TfrmDecoLineProperty*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        widthEditable = dialog->LineWidthField()->isEnabled();
+        dialog->Gallery()->setCurrentRow(0);
+        dialog->accept();
+    });
+    ASSERT_TRUE(line.Edit());
+    EXPECT_FALSE(widthEditable);
+    EXPECT_EQ(line.StartPoint(), QPoint(0, 0));
+    EXPECT_EQ(line.EndPoint(), QPoint(MulDiv(6 * line.Image()->Width(), 254, 180), 0));
+    EXPECT_EQ(line.LineWidth(), MulDiv(line.Image()->Height(), 254, 180));
+    EXPECT_GT(line.EndPoint().x(), 0);
 }
 
 TEST_F(ShapeDialogs, ShippedTilesAreFoundAndKeyTheLabelThrough)
