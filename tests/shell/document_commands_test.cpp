@@ -46,8 +46,20 @@ QString Python(const QString& script, const QStringList& arguments)
 const QString kListTree = QStringLiteral("import olefile,sys\nf=olefile.OleFileIO(sys.argv[1])\n"
                                          "print('\\n'.join('/'.join(e) for e in f.listdir(storages=True)))");
 
+const QString kLandscapeKey = QStringLiteral("Software/Brevantix/Lumarest/1.0/Settings/DefaultLandScape");
+
+// The settings file the program reads, in the test's private configuration folder.
+QSettings UserSettings()
+{
+    return QSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/Lumarest/Lumarest.ini"),
+                     QSettings::IniFormat);
+}
+
 class DocumentCommands : public testing::Test {
 protected:
+    // A test that turns new documents to landscape leaves the others portrait.
+    void TearDown() override { UserSettings().remove(kLandscapeKey); }
     QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
     QTemporaryDir dir_;
 };
@@ -105,11 +117,7 @@ TEST_F(DocumentCommands, NamedPaperAndUnknownPaper)
 TEST_F(DocumentCommands, InfoGivesEachSheetsOrientation)
 {
     // New documents take their orientation from the user's settings.
-    QSettings settings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                           QStringLiteral("/Lumarest/Lumarest.ini"),
-                       QSettings::IniFormat);
-    settings.setValue(QStringLiteral("Software/Brevantix/Lumarest/1.0/Settings/DefaultLandScape"), true);
-    settings.sync();
+    UserSettings().setValue(kLandscapeKey, true);
     const QString path = Path("landscape.cld");
     ASSERT_EQ(Lumarest({QStringLiteral("new"), QStringLiteral("-o"), path}), 0);
     const QJsonObject paper = Info(path)[QStringLiteral("sheets")].toArray()[0].toObject()[QStringLiteral("paper")].toObject();

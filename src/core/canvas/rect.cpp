@@ -13,7 +13,8 @@ TRect NormalizeRect(const TRect& r)
 
 QPoint RectCenter(const TRect& r)
 {
-    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    // Summed in 64 bits: the mean of two integers always fits, their sum may not.
+    return {static_cast<int>((qint64(r.Left) + r.Right) / 2), static_cast<int>((qint64(r.Top) + r.Bottom) / 2)};
 }
 
 TRect CenterRectAt(const TRect& r, QPoint centre)

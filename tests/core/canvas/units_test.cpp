@@ -68,6 +68,13 @@ TEST(RectHelpers, SizesOfRectanglesWiderThanTheIntegerRangeWrap)
     EXPECT_EQ(RectHeight(TRect(-5, 0, 7, 3)), 3);
 }
 
+TEST(RectHelpers, CentresOfRectanglesNearTheIntegerLimits)
+{
+    EXPECT_EQ(RectCenter(TRect(2000000000, -2100000000, 2100000000, -2000000000)), QPoint(2050000000, -2050000000));
+    EXPECT_EQ(RectCenter(TRect(-5, -4, 6, 3)), QPoint(0, 0));
+    EXPECT_EQ(RectCenter(TRect(10, 20, 31, 41)), QPoint(20, 30));
+}
+
 TEST(RotatePoint, PositiveAnglesTurnClockwiseOnScreen)
 {
     EXPECT_EQ(RotatePoint({10, 0}, 90, {0, 0}), QPoint(0, 10));
