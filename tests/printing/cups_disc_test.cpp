@@ -108,7 +108,7 @@ TEST_F(CupsDiscTest, AQueueWithoutDiscTrayRefusesAndNothingReachesTheSpooler)
 {
     // A Gutenprint model without tray, and a queue without description that announces no
     // disc source.
-    for (const QString queue : {QStringLiteral("Epson_C88"), QStringLiteral("Raw")}) {
+    for (const QString& queue : {QStringLiteral("Epson_C88"), QStringLiteral("Raw")}) {
         const int before = privatecups::JobCount(queue);
         TPrinterConfiguration configuration(cups_, queue);
         EXPECT_THROW(TPaperPrintSetting::FromCatalogue(*papers_).Apply(
