@@ -1,6 +1,7 @@
 #include "catalogue/ui/product_info_dialog.h"
 
 #include "catalogue/product/product_info.h"
+#include "editing/ui/dialog_buttons.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -63,10 +64,7 @@ TfrmProductInfo::TfrmProductInfo(const QString& caption, const std::vector<TProd
         pages_->addTab(widget, source.Caption);
         records_.push_back(std::move(page));
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = OkCancelButtons(*this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
     layout->addWidget(buttons);

@@ -1,4 +1,5 @@
 #include "editing/ui/alignment_dialogs.h"
+#include "editing/ui/dialog_buttons.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -42,11 +43,7 @@ TChoiceDialog::TChoiceDialog(const QString& title, const QStringList& choices, i
         group_->addButton(button, index);
         layout->addWidget(button);
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = OkCancelButtons(*this);
     layout->addWidget(buttons);
     SetChoice(choice);
 }

@@ -1,7 +1,7 @@
 #include "music/ui/album_delete_dialog.h"
 
 #include "core/messages.h"
-#include "music/ui/dialog_buttons.h"
+#include "editing/ui/dialog_buttons.h"
 
 #include <QDialogButtonBox>
 #include <QRadioButton>

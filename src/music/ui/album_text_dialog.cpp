@@ -1,7 +1,7 @@
 #include "music/ui/album_text_dialog.h"
 
 #include "music/album/album_info.h"
-#include "music/ui/dialog_buttons.h"
+#include "editing/ui/dialog_buttons.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -11,7 +11,7 @@
 #include "music/ui/album_text_dialog.h"
 #include "music/ui/csv_export_dialog.h"
 #include "music/ui/csv_import_dialog.h"
-#include "music/ui/dialog_buttons.h"
+#include "editing/ui/dialog_buttons.h"
 #include "music/ui/input_replace_dialog.h"
 
 #include <QDialogButtonBox>

@@ -4,7 +4,7 @@
 #include "music/album/albums.h"
 #include "music/csv/album_csv_file.h"
 #include "music/ui/csv_progress.h"
-#include "music/ui/dialog_buttons.h"
+#include "editing/ui/dialog_buttons.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #include "music/ui/input_replace_dialog.h"
 
-#include "music/ui/dialog_buttons.h"
+#include "editing/ui/dialog_buttons.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,6 +1,7 @@
 #include "objects/ui/alpha_mask_dialog.h"
 
 #include "core/messages.h"
+#include "editing/ui/dialog_buttons.h"
 #include "graphics/color/color_fill.h"
 #include "graphics/picture/graphic.h"
 #include "graphics/picture/picture_ex.h"
@@ -47,10 +48,8 @@ TfrmAlphaMaskProperty::TfrmAlphaMaskProperty(const TLOAlphaMask& object, bool ne
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto* buttons = OkCancelButtons(*this);
     layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(pages_, &QTabWidget::currentChanged, this, [](int page) { lastPage = page; });
     connect(shape, &QPushButton::clicked, this, [this] {
         if (const QString path = chooser_ ? chooser_(this) : QString(); !path.isEmpty())

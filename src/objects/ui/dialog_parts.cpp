@@ -2,6 +2,7 @@
 
 #include "core/canvas/units.h"
 #include "core/model/label_object.h"
+#include "editing/ui/dialog_buttons.h"
 #include "objects/ui/object_preview.h"
 
 #include <QCheckBox>
@@ -97,13 +98,4 @@ void LayOutPropertyDialog(QDialog& dialog, QTabWidget* pages, TObjectPreview* pr
     layout->addWidget(OkCancelBox(dialog));
 }
 
-QDialogButtonBox* OkCancelBox(QDialog& dialog)
-{
-    auto* box = new QDialogButtonBox(&dialog);
-    QPushButton* ok = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    box->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    return box;
-}
+QDialogButtonBox* OkCancelBox(QDialog& dialog) { return OkCancelButtons(dialog); }

@@ -1,6 +1,7 @@
 #include "objects/ui/jan_code_dialog.h"
 
 #include "core/messages.h"
+#include "editing/ui/dialog_buttons.h"
 #include "graphics/color/color_fill.h"
 #include "objects/codes/jan_symbol.h"
 #include "objects/ui/object_preview.h"
@@ -65,10 +66,7 @@ TfrmJANCodeProperty::TfrmJANCodeProperty(const TLOJANCode& source, bool isNew, Q
     actualSize_ = new QCheckBox(QStringLiteral("実際の大きさで表示する(&Y)"), this);
     connect(actualSize_, &QCheckBox::toggled, previewBox_, &TObjectPreview::SetActualSize);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = OkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);

@@ -1,6 +1,7 @@
 #include "objects/ui/qr_code_dialog.h"
 
 #include "core/messages.h"
+#include "editing/ui/dialog_buttons.h"
 #include "objects/ui/object_preview.h"
 #include "objects/ui/position_page.h"
 
@@ -86,10 +87,7 @@ TfrmQRCodeProperty::TfrmQRCodeProperty(const TLOQRStd& source, bool isNew, QWidg
     status_ = new QLabel(this);
     status_->setWordWrap(true);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = OkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);

@@ -3,6 +3,7 @@
 #include "assets/ids/image_id_list.h"
 #include "core/frame/data_files.h"
 #include "core/messages.h"
+#include "editing/ui/dialog_buttons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,7 +50,7 @@ TfrmShadeSelecter::TfrmShadeSelecter(const QString& listPath, const QString& ids
     bottom->addStretch();
     bottom->addWidget(softEdge_);
     layout->addLayout(bottom);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto* buttons = OkCancelButtons(*this);
     layout->addWidget(buttons);
 
     for (const TShadeGenre& genre : genres_)
@@ -62,8 +63,6 @@ TfrmShadeSelecter::TfrmShadeSelecter(const QString& listPath, const QString& ids
         list_->setIconSize({side, side});
     });
     connect(search, &QPushButton::clicked, this, [this] { SearchId(id_->text()); });
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     list_->setIconSize({100, 100});
     ShowGenre();

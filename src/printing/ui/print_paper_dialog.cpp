@@ -2,6 +2,7 @@
 
 #include "catalogue/paper/paper_info.h"
 #include "core/messages.h"
+#include "editing/ui/dialog_buttons.h"
 #include "editing/ui/paper_site.h"
 #include "printing/ui/print_paper_face.h"
 
@@ -122,11 +123,7 @@ TfrmPrintPaper::TfrmPrintPaper(const TPaperInfo& paper, bool directPrint, TPrint
     options->addWidget(printerSetup_);
     options->addStretch();
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("印刷(&P)"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = OkCancelButtons(*this, QStringLiteral("印刷(&P)"));
 
     auto* body = new QHBoxLayout;
     body->addWidget(site_, 1);

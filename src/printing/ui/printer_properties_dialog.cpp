@@ -1,5 +1,6 @@
 #include "printing/ui/printer_properties_dialog.h"
 
+#include "editing/ui/dialog_buttons.h"
 #include "platform/printers/ppd.h"
 #include "printing/config/printer_options.h"
 
@@ -35,9 +36,7 @@ TfrmPrinterProperties::TfrmPrinterProperties(const TPpd& ppd, const TPrinterOpti
     auto* scroll = new QScrollArea;
     scroll->setWidget(page);
     scroll->setWidgetResizable(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = OkCancelButtons(*this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll);
     layout->addWidget(buttons);

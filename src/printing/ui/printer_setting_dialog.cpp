@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "core/messages.h"
+#include "editing/ui/dialog_buttons.h"
 #include "platform/platform_error.h"
 #include "platform/printers/ppd.h"
 #include "platform/printers/printer_service.h"
@@ -104,15 +105,13 @@ TfrmPrinterSetting::TfrmPrinterSetting(IPrinterService& service, QWidget* parent
     makerPages_->addWidget(epson);
     makerPages_->addWidget(other);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto* buttons = OkCancelButtons(*this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(printerBox);
     layout->addWidget(paperBox);
     layout->addWidget(makerPages_);
     layout->addWidget(buttons);
 
-    connect(buttons, &QDialogButtonBox::accepted, this, &TfrmPrinterSetting::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(printers_, &QComboBox::activated, this, [this](int index) { ChoosePrinter(printers_->itemText(index)); });
     connect(properties_, &QPushButton::clicked, this, [this] {
         QDialog* dialog = OpenProperties();

@@ -2,6 +2,7 @@
 
 #include "catalogue/paper/paper_info.h"
 #include "core/face/face_info.h"
+#include "editing/ui/dialog_buttons.h"
 
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -77,9 +78,7 @@ TfrmSizeAdjust::TfrmSizeAdjust(const TPaperInfo& paper, std::optional<TDirectPri
                                          Mm(maxOuter), Mm(minInner)));
     note_->setWordWrap(true);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TfrmSizeAdjust::reject);
+    auto* buttons = OkCancelButtons(*this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(outerPanel_);
     layout->addWidget(innerPanel_);
