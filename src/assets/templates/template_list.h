@@ -72,6 +72,10 @@ private:
     bool listFilesOnly_ = false;
 };
 
+// The user's favourites file, "$(FavoriteTemplate)"; empty when the application defines no
+// such file.
+QString FavoriteTemplateFile();
+
 // The favourites' messages.
 QString FavoriteAddedMessage();
 QString FavoriteExistsMessage();
