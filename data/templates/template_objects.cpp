@@ -178,6 +178,8 @@ int AlignOf(const QJsonValue& value)
 // What text and date fields share: rectangle, font, colour, alignment, outline and shadow.
 void SetTextStyle(TLOTextBase& text, const QJsonObject& source)
 {
+    // Turning a text vertical turns its rectangle: the direction comes before the rectangle.
+    text.SetVertical(source[QLatin1String("vertical")].toBool());
     text.SetBoundsRect(RectOf(source[QLatin1String("rect")]));
     TPointBasedFont& font = *text.TextFont();
     font.SetName(Text(source, "font"));
@@ -185,7 +187,6 @@ void SetTextStyle(TLOTextBase& text, const QJsonObject& source)
     font.SetStyle(source[QLatin1String("bold")].toBool() ? FontStyleBit(fsBold) : 0);
     text.TextColor()->SetColor(ColorOf(source[QLatin1String("color")]));
     text.SetAlign(AlignOf(source[QLatin1String("align")]));
-    text.SetVertical(source[QLatin1String("vertical")].toBool());
     if (source.contains(QLatin1String("outline"))) {
         const QJsonObject outline = source[QLatin1String("outline")].toObject();
         text.SetOutline(true);

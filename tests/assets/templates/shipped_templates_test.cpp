@@ -7,6 +7,7 @@
 #include "core/model/draw_object.h"
 #include "core/persistent/string_list.h"
 #include "document/label_data.h"
+#include "document/face_rendering.h"
 #include "document/new_document.h"
 #include "graphics/image_data/image_data.h"
 #include "graphics/picture/picture_ex.h"
@@ -14,6 +15,7 @@
 #include "objects/codes/qr_std.h"
 #include "objects/dates/date_object.h"
 #include "objects/pictures/image_object.h"
+#include "support/zbar_decode.h"
 #include "template_fixtures.h"
 #include "text/object/shade_text.h"
 #include "text/point_based_font.h"
@@ -65,6 +67,11 @@ QStringList Lines(const QJsonValue& value)
     for (const QJsonValue& line : value.toArray())
         lines << line.toString();
     return lines;
+}
+
+QString TemplatePath(const QJsonObject& entry)
+{
+    return kTemplates + QLatin1Char('/') + DataPath(entry[QLatin1String("file")]) + QStringLiteral(".cld");
 }
 
 // One object read from a template against its description.
@@ -185,7 +192,7 @@ TEST(ShippedTemplates, EachFaceHoldsTheDesignItsSourceDescribes)
     ASSERT_FALSE(sources.isEmpty());
     for (const QJsonValue& value : sources) {
         const QJsonObject entry = value.toObject();
-        const QString path = kTemplates + QLatin1Char('/') + DataPath(entry[QLatin1String("file")]) + QStringLiteral(".cld");
+        const QString path = TemplatePath(entry);
         SCOPED_TRACE(path.toStdString());
         TLabelData document;
         document.LoadFromFile(path);
@@ -203,5 +210,30 @@ TEST(ShippedTemplates, EachFaceHoldsTheDesignItsSourceDescribes)
             EXPECT_TRUE(classes.contains(QLatin1String(kind))) << kind;
         for (qsizetype i = 0; i < described.size(); ++i)
             ExpectAsDescribed(*objects[size_t(i)], described[i].toObject());
+    }
+}
+
+TEST(ShippedTemplates, QRCodesReadBackFromTheRenderedFace)
+{
+    RegisterTemplateTestClasses();
+    constexpr int kDpi = 400;
+    for (const QJsonValue& value : TemplateSources()) {
+        const QString path = TemplatePath(value.toObject());
+        SCOPED_TRACE(path.toStdString());
+        TLabelData document;
+        document.LoadFromFile(path);
+        const QImage face = RenderDocumentImage(document, 0, kDpi);
+        int codes = 0;
+        for (const std::unique_ptr<TDrawObject>& object : document.LoadObjects(0)) {
+            const auto* code = dynamic_cast<const TLOQRStd*>(object.get());
+            if (!code)
+                continue;
+            ++codes;
+            const TRect area = code->GetBounds().Inflated(40, 40);
+            const QImage cut = face.copy(area.Left * kDpi / 254, area.Top * kDpi / 254, RectWidth(area) * kDpi / 254,
+                                         RectHeight(area) * kDpi / 254);
+            EXPECT_EQ(testsupport::DecodeWithZbar(cut, true), code->Payload());
+        }
+        EXPECT_EQ(codes, 1);
     }
 }
