@@ -15,6 +15,7 @@
 #include "objects/codes/qr_std.h"
 #include "objects/dates/date_object.h"
 #include "objects/pictures/image_object.h"
+#include "support/test_support.h"
 #include "support/zbar_decode.h"
 #include "template_fixtures.h"
 #include "text/object/shade_text.h"
@@ -72,6 +73,15 @@ QStringList Lines(const QJsonValue& value)
 QString TemplatePath(const QJsonObject& entry)
 {
     return kTemplates + QLatin1Char('/') + DataPath(entry[QLatin1String("file")]) + QStringLiteral(".cld");
+}
+
+// The classes of the objects the source describes for a template, back-most first.
+QStringList DescribedClasses(const QJsonObject& entry)
+{
+    QStringList classes;
+    for (const QJsonValue& object : entry[QLatin1String("objects")].toArray())
+        classes << ClassOfKind(object[QLatin1String("kind")].toString());
+    return classes;
 }
 
 // One object read from a template against its description.
@@ -199,12 +209,9 @@ TEST(ShippedTemplates, EachFaceHoldsTheDesignItsSourceDescribes)
         std::vector<std::unique_ptr<TDrawObject>> objects = document.LoadObjects(0);
         const QJsonArray described = entry[QLatin1String("objects")].toArray();
         QStringList classes;
-        QStringList expected;
         for (const std::unique_ptr<TDrawObject>& object : objects)
             classes << object->ClassName();
-        for (const QJsonValue& object : described)
-            expected << ClassOfKind(object[QLatin1String("kind")].toString());
-        ASSERT_EQ(classes, expected); // back-most first, as listed
+        ASSERT_EQ(classes, DescribedClasses(entry)); // back-most first, as listed
         // Every shipped template is a whole design: titles, a date, a QR code and a picture.
         for (const char* kind : {"TLOText", "TLODate", "TLOQRStd", "TLOWizardImage"})
             EXPECT_TRUE(classes.contains(QLatin1String(kind))) << kind;
@@ -235,5 +242,23 @@ TEST(ShippedTemplates, QRCodesReadBackFromTheRenderedFace)
             EXPECT_EQ(testsupport::DecodeWithZbar(cut, true), code->Payload());
         }
         EXPECT_EQ(codes, 1);
+    }
+}
+
+TEST(ShippedTemplates, ProgramListsTheirObjects)
+{
+    for (const QJsonValue& value : TemplateSources()) {
+        const QString path = TemplatePath(value.toObject());
+        QByteArray out;
+        ASSERT_EQ(testsupport::RunProgram(QStringLiteral(LUMAREST_PROGRAM), {QStringLiteral("info"), QStringLiteral("--json"), path},
+                                          &out),
+                  0)
+            << path.toStdString();
+        const QJsonArray objects =
+            QJsonDocument::fromJson(out)[QLatin1String("sheets")][0][QLatin1String("designs")][0][QLatin1String("objects")].toArray();
+        QStringList classes;
+        for (const QJsonValue& object : objects)
+            classes << object[QLatin1String("class")].toString();
+        EXPECT_EQ(classes, DescribedClasses(value.toObject())) << path.toStdString();
     }
 }
