@@ -190,6 +190,8 @@ bool TTemplateList::SaveFavorites(const QString& path) const
     const std::optional<QByteArray> bytes = csv.Save();
     if (!bytes)
         return false;
+    // The user's preference folder does not exist before the first file of a new user.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     try {
         SaveReplacingFile(path, [&](const QString& temporary) {
             QFile file(temporary);
