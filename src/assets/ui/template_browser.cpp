@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <iterator>
 
 namespace {
 
@@ -94,12 +95,7 @@ TTemplateBrowser::TTemplateBrowser(const QString& cataloguePath, TLabelData& doc
     connect(view_, &QListWidget::currentRowChanged, this, &TTemplateBrowser::UpdateState);
     connect(addFavorite_, &QPushButton::clicked, this, &TTemplateBrowser::AddSelectedToFavorites);
     connect(deleteFavorite_, &QPushButton::clicked, this, &TTemplateBrowser::DeleteSelectedFavorite);
-    connect(sizes_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index < 0)
-            return;
-        lastThumbnailSize = index;
-        view_->setIconSize({kThumbnailSizes[index], kThumbnailSizes[index]});
-    });
+    connect(sizes_, &QComboBox::currentIndexChanged, this, &TTemplateBrowser::SetThumbnailSize);
     connect(view_, &QListWidget::itemDoubleClicked, this, [this] {
         if (ApplySelected())
             accept();
@@ -110,7 +106,7 @@ TTemplateBrowser::TTemplateBrowser(const QString& cataloguePath, TLabelData& doc
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     sizes_->setCurrentIndex(lastThumbnailSize);
-    view_->setIconSize({kThumbnailSizes[lastThumbnailSize], kThumbnailSizes[lastThumbnailSize]});
+    SetThumbnailSize(lastThumbnailSize);
     if (group_.Count() > 0)
         genres_->setCurrentIndex(lastGenre < group_.Count() ? lastGenre : 0);
     ShowGenre(genres_->currentIndex());
@@ -163,6 +159,14 @@ void TTemplateBrowser::DeleteSelectedFavorite()
         ShowError(error);
     }
     FillView(favorites_);
+}
+
+void TTemplateBrowser::SetThumbnailSize(int index)
+{
+    if (index < 0 || index >= int(std::size(kThumbnailSizes)))
+        return;
+    lastThumbnailSize = index;
+    view_->setIconSize({kThumbnailSizes[index], kThumbnailSizes[index]});
 }
 
 const TTemplateList& TTemplateBrowser::ShownList() const

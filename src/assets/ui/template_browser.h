@@ -67,6 +67,8 @@ private:
     const TTemplateList& ShownList() const;
     bool ShowingFavorites() const;
     void ShowView(int view);
+    // Shows the thumbnails at size k of kThumbnailSizes, the size kept for the run.
+    void SetThumbnailSize(int index);
     void FillView(const TTemplateList& list);
     void UpdateState();
 

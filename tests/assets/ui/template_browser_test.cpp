@@ -203,6 +203,21 @@ TEST_F(TemplateBrowserTest, ShowsOnlyFavoritesThatFitTheFaceAndAppliesThem)
     EXPECT_EQ(document_.LoadObjects(0).size(), 1u);
 }
 
+TEST_F(TemplateBrowserTest, IdentifierSearchFromTheFavoritesGoesToTheGenre)
+{
+    TTemplateBrowser browser(Catalogue(), document_, 0);
+    browser.ViewTabs()->setCurrentIndex(TTemplateBrowser::vwFavorites);
+    EXPECT_EQ(browser.TemplateView()->count(), 0);
+    browser.IdEdit()->setText(QStringLiteral("P001"));
+    browser.SearchButton()->click();
+    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_EQ(browser.ViewTabs()->currentIndex(), TTemplateBrowser::vwGenres);
+    EXPECT_FALSE(browser.GenreBox()->isHidden());
+    ASSERT_EQ(browser.TemplateView()->count(), 1);
+    EXPECT_EQ(browser.TemplateView()->currentRow(), 0);
+    EXPECT_TRUE(browser.AddFavoriteButton()->isEnabled());
+}
+
 TEST_F(TemplateBrowserTest, FavoritesNeedAFavoritesFile)
 {
     SetApplicationMacros(nullptr);
