@@ -13,6 +13,7 @@
 #include "editing/ui/edit_actions.h"
 #include "editing/ui/paper_site.h"
 #include "objects/groups/group_classes.h"
+#include "objects/object_classes.h"
 #include "objects/shapes/rect_shape.h"
 #include "objects/shapes/shape_classes.h"
 #include "printing/ui/print_paper_dialog.h"
@@ -475,7 +476,8 @@ TEST_F(MainWindow, CreationCommandsAndGroupingFromTheMenus)
 
 TEST_F(MainWindow, TemplateCommandCallsAShippedTemplateIntoTheFace)
 {
-    RegisterShapeClasses();
+    // The shipped templates hold every kind of label object, as the program registers them.
+    RegisterLabelObjectClasses();
     TfrmMain window(data_);
     ASSERT_NO_FATAL_FAILURE(ShowNewDocument(window));
     QAction* command = nullptr;
