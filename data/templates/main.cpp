@@ -1,7 +1,9 @@
 // Generates the shipped templates from templates.json: one label document per template on
-// its paper of the system catalogue with its shapes on face 0, the genre catalogue
-// "Template/Template.dat" and the identifier list "Template/Template.ids". Every document is
-// read back through the catalogue's own scan, and every identifier through the list.
+// its paper of the system catalogue with its objects on face 0 (pictures taken from the
+// collections already in the data folder), the genre catalogue "Template/Template.dat" and
+// the identifier list "Template/Template.ids". Every document is read back: its face holds
+// the objects written, class by class, it fits its own face through the catalogue's own
+// scan, and its identifier leads back to it through the list.
 #include "assets/ids/image_id_list.h"
 #include "assets/templates/template_group.h"
 #include "assets/templates/template_list.h"
@@ -13,12 +15,10 @@
 #include "../generator_main.h"
 #include "document/label_data.h"
 #include "document/new_document.h"
-#include "graphics/color/color_fill.h"
-#include "graphics/graphics_classes.h"
-#include "objects/shapes/rect_shape.h"
-#include "objects/shapes/shape_classes.h"
+#include "core/model/draw_object.h"
+#include "objects/object_classes.h"
+#include "template_objects.h"
 
-#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,38 +40,6 @@ QJsonObject ReadSource()
     return document.object();
 }
 
-TRect RectOf(const QJsonValue& value)
-{
-    const QJsonArray a = value.toArray();
-    if (a.size() != 4)
-        throw EAppError(QStringLiteral("a rectangle needs four numbers"));
-    return {a[0].toInt(), a[1].toInt(), a[2].toInt(), a[3].toInt()};
-}
-
-std::unique_ptr<TLORect> Shape(const QJsonObject& source)
-{
-    const QString kind = source[QLatin1String("shape")].toString();
-    std::unique_ptr<TLORect> shape;
-    if (kind == QLatin1String("rect"))
-        shape = std::make_unique<TLORect>();
-    else if (kind == QLatin1String("circle"))
-        shape = std::make_unique<TLOCircle>();
-    else
-        throw EAppError(QStringLiteral("unknown shape \"%1\"").arg(kind));
-    shape->SetBoundsRect(RectOf(source[QLatin1String("rect")]));
-    const QColor colour(source[QLatin1String("color")].toString());
-    const int bgr = colour.blue() << 16 | colour.green() << 8 | colour.red();
-    if (source[QLatin1String("fill")].toBool()) {
-        shape->SetFillInside(true);
-        shape->FillColorSpec()->SetColor(bgr);
-        shape->SetFrameWidth(0);
-    } else {
-        shape->FrameColorSpec()->SetColor(bgr);
-        shape->SetFrameWidth(source[QLatin1String("frame")].toInt(10));
-    }
-    return shape;
-}
-
 QString DiskPath(const QString& folder, const QString& stored)
 {
     return QDir(folder).filePath(QString(stored).replace(QLatin1Char('\\'), QLatin1Char('/')));
@@ -85,21 +53,64 @@ void WriteIni(const TIniText& ini, const QString& path)
         throw EAppError(QStringLiteral("cannot write %1").arg(path));
 }
 
-// The face 0 description of a template's paper.
-TFaceInfo FaceOf(const QString& file)
+// The face 0 description of a document's paper, with the size of the face.
+TTemplateContext ContextOf(TLabelData& document, const QString& dataFolder)
+{
+    TTemplateContext context{dataFolder, {}, 0, 0};
+    document.Paper()->GetFaceInfo(0, context.Face);
+    const TRect area = document.FaceArea(0);
+    context.FaceWidth = RectWidth(area);
+    context.FaceHeight = RectHeight(area);
+    return context;
+}
+
+QStringList ClassNames(const std::vector<std::unique_ptr<TDrawObject>>& objects)
+{
+    QStringList names;
+    for (const std::unique_ptr<TDrawObject>& object : objects)
+        names << object->ClassName();
+    return names;
+}
+
+// Writes one template document: the objects listed back to front, face 0 designed. Returns
+// the class names of its objects in that order.
+QStringList WriteTemplate(TPapersV2& papers, const QJsonObject& entry, const QString& dataFolder, const QString& path)
+{
+    std::unique_ptr<TLabelData> document = NewDocumentWithPaper(papers, entry[QLatin1String("paper")].toString());
+    document->SetSeparatelyDesign(true);
+    const TTemplateContext context = ContextOf(*document, dataFolder);
+    std::vector<std::unique_ptr<TDrawObject>> objects;
+    for (const QJsonValue& object : entry[QLatin1String("objects")].toArray())
+        objects.push_back(TemplateObject(object.toObject(), context));
+    std::vector<TDrawObject*> frontFirst;
+    for (auto it = objects.rbegin(); it != objects.rend(); ++it)
+        frontFirst.push_back(it->get());
+    document->SaveObjects(0, frontFirst);
+    document->SaveToFile(path);
+    return ClassNames(objects);
+}
+
+// Reads a written template back: its face 0 holds objects of the classes written, in their
+// order, and the template fits that face.
+void CheckTemplate(const QString& path, const QStringList& classes, const QString& dataFolder)
 {
     TLabelData document;
-    document.LoadFromFile(file);
-    TFaceInfo face;
-    document.Paper()->GetFaceInfo(0, face);
-    return face;
+    document.LoadFromFile(path);
+    const QStringList read = ClassNames(document.LoadObjects(0));
+    if (read != classes)
+        throw EAppError(QStringLiteral("%1 reads back as %2 instead of %3")
+                            .arg(path, read.join(QLatin1Char(',')), classes.join(QLatin1Char(','))));
+    const TFaceInfo face = ContextOf(document, dataFolder).Face;
+    TTemplateList found;
+    found.ScanFile(path, &face);
+    if (found.IndexOf({path, 0, 0, false}) < 0)
+        throw EAppError(QStringLiteral("%1 does not fit its own paper").arg(path));
 }
 
 void Generate(const QString& dataFolder)
 {
     RegisterDocumentClasses();
-    RegisterGraphicsClasses();
-    RegisterShapeClasses();
+    RegisterLabelObjectClasses();
     const QJsonObject source = ReadSource();
     const QString folder = QDir(dataFolder).filePath(QStringLiteral("Template"));
     QDir().mkpath(folder);
@@ -118,38 +129,24 @@ void Generate(const QString& dataFolder)
     WriteIni(catalogue, QDir(folder).filePath(QStringLiteral("Template.dat")));
 
     TIniText ids;
-    QStringList written;
+    std::vector<std::pair<QString, QStringList>> written; // path, classes
     for (const QJsonValue& value : source[QLatin1String("templates")].toArray()) {
         const QJsonObject entry = value.toObject();
         const QString stored = entry[QLatin1String("file")].toString();
         const QString path = DiskPath(folder, stored) + QStringLiteral(".cld");
         QDir().mkpath(QFileInfo(path).path());
-        std::unique_ptr<TLabelData> document = NewDocumentWithPaper(papers, entry[QLatin1String("paper")].toString());
-        document->SetSeparatelyDesign(true);
-        std::vector<std::unique_ptr<TLORect>> shapes;
-        std::vector<TDrawObject*> frontFirst;
-        for (const QJsonValue& object : entry[QLatin1String("objects")].toArray())
-            shapes.push_back(Shape(object.toObject()));
-        for (auto it = shapes.rbegin(); it != shapes.rend(); ++it)
-            frontFirst.push_back(it->get());
-        document->SaveObjects(0, frontFirst);
-        document->SaveToFile(path);
+        const QStringList classes = WriteTemplate(papers, entry, dataFolder, path);
         const qsizetype cut = stored.lastIndexOf(QLatin1Char('\\'));
         ids.SetValue(stored.left(cut), stored.mid(cut + 1).toUpper() + QStringLiteral(",0,0"),
                      entry[QLatin1String("id")].toString());
-        written << path;
+        written.emplace_back(path, classes);
     }
     const QString idsPath = QDir(folder).filePath(QStringLiteral("Template.ids"));
     WriteIni(ids, idsPath);
 
-    // Read back: each template fits its own face 0 and its identifier leads back to it.
     TImageIDList list(idsPath);
-    for (const QString& path : written) {
-        const TFaceInfo face = FaceOf(path);
-        TTemplateList found;
-        found.ScanFile(path, &face);
-        if (found.IndexOf({path, 0, 0, false}) < 0)
-            throw EAppError(QStringLiteral("%1 does not fit its own paper").arg(path));
+    for (const auto& [path, classes] : written) {
+        CheckTemplate(path, classes, dataFolder);
         const QString relative = QDir(folder).relativeFilePath(path);
         if (list.IdOfTemplate({relative, 0, 0}).isEmpty())
             throw EAppError(QStringLiteral("%1 has no identifier").arg(path));

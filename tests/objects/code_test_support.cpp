@@ -7,7 +7,6 @@
 #include "objects/codes/code_classes.h"
 #include "support/test_support.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 void RegisterCodeTestClasses()
@@ -38,24 +37,6 @@ QImage RenderObject(TDrawObject& object, int dpi, int margin, QPoint* origin)
     if (origin)
         *origin = QPoint(-area.Left * dpi / 254, -area.Top * dpi / 254);
     return image;
-}
-
-std::optional<QByteArray> DecodeWithZbar(const QImage& image, bool binary)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("code.png"));
-    EXPECT_TRUE(image.save(path));
-    QStringList arguments{QStringLiteral("--raw"), QStringLiteral("-q")};
-    if (binary)
-        arguments << QStringLiteral("-Sbinary");
-    arguments << path;
-    QByteArray output;
-    if (testsupport::RunProgram(QStringLiteral("zbarimg"), arguments, &output) != 0)
-        return std::nullopt;
-    // zbarimg ends text it read with one line feed; binary data comes as it is.
-    if (!binary && output.endsWith('\n'))
-        output.chop(1);
-    return output;
 }
 
 QString ZintModules(const QString& code)

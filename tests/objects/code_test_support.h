@@ -2,6 +2,7 @@
 // Rendering code objects into pictures and reading them back with independent tools
 // (zint for the expected barcode modules, zbarimg for decoding).
 #include "core/canvas/rect.h"
+#include "support/zbar_decode.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -20,9 +21,7 @@ QImage RenderObject(TDrawObject& object, int dpi, int margin = 100, QPoint* orig
 // The device pixel of a logical x or y coordinate in a RenderObject picture.
 double DevicePosition(double logical, int dpi, int originPixel);
 
-// What zbarimg reads from the picture: the raw data of the one symbol found (-Sbinary for
-// QR Code bytes), or nothing when it finds none.
-std::optional<QByteArray> DecodeWithZbar(const QImage& image, bool binary);
+using testsupport::DecodeWithZbar;
 
 // zint's modules of an EAN code (its --dump of the data digits, zint adding the check
 // digit), as "0"/"1" without quiet zones.

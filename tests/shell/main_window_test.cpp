@@ -517,7 +517,8 @@ TEST_F(MainWindow, DecoStringCommandOpensItsDialogAndAddsTheStringFittedToItsTex
 
 TEST_F(MainWindow, TemplateCommandCallsAShippedTemplateIntoTheFace)
 {
-    RegisterShapeClasses();
+    // The shipped templates hold every kind of label object, as the program registers them.
+    RegisterLabelObjectClasses();
     TfrmMain window(data_);
     ASSERT_NO_FATAL_FAILURE(ShowNewDocument(window));
     QAction* command = nullptr;

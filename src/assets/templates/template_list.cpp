@@ -3,6 +3,7 @@
 #include "catalogue/paper/paper_info.h"
 #include "core/error.h"
 #include "core/face/face_info.h"
+#include "core/frame/macro_string.h"
 #include "core/storage/doc_name_list.h"
 #include "core/storage/file_storage.h"
 #include "core/storage/storage_modes.h"
@@ -189,6 +190,8 @@ bool TTemplateList::SaveFavorites(const QString& path) const
     const std::optional<QByteArray> bytes = csv.Save();
     if (!bytes)
         return false;
+    // The user's preference folder does not exist before the first file of a new user.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     try {
         SaveReplacingFile(path, [&](const QString& temporary) {
             QFile file(temporary);
@@ -242,6 +245,17 @@ void TTemplateList::DeleteFavorite(const QString& path, const TTemplateInfo& inf
         items_.erase(items_.begin() + index);
     SaveOrRaise(*this, path);
     Refresh(face);
+}
+
+QString FavoriteTemplateFile()
+{
+    if (!ApplicationMacros())
+        return {};
+    try {
+        return Expand(QStringLiteral("$(FavoriteTemplate)"));
+    } catch (const EAppError&) {
+        return {};
+    }
 }
 
 QString FavoriteAddedMessage()

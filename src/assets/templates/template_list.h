@@ -55,7 +55,8 @@ public:
     // --- favourites (a CSV file, one row per entry) -----------------------------------------
     // Adds the file's entries that are not yet in the list; a missing file adds nothing.
     void LoadFavorites(const QString& path);
-    // Replaces the file with the entries; false when it cannot be written.
+    // Replaces the file with the entries, making its folder when it is missing; false when
+    // it cannot be written.
     bool SaveFavorites(const QString& path) const;
     // Keeps only the entries whose file still exists and whose label fits the face.
     void Refresh(const TFaceInfo* face);
@@ -71,6 +72,10 @@ private:
     QString baseFolder_;
     bool listFilesOnly_ = false;
 };
+
+// The user's favourites file, "$(FavoriteTemplate)"; empty when the application defines no
+// such file.
+QString FavoriteTemplateFile();
 
 // The favourites' messages.
 QString FavoriteAddedMessage();

@@ -3,16 +3,14 @@
 #include "catalogue/paper/free_paper_info.h"
 #include "core/model/draw_object.h"
 #include "document/label_data.h"
-#include "graphics/graphics_classes.h"
+#include "objects/object_classes.h"
 #include "objects/shapes/rect_shape.h"
-#include "objects/shapes/shape_classes.h"
 
 void RegisterTemplateTestClasses()
 {
     static const bool registered = [] {
         RegisterDocumentClasses();
-        RegisterGraphicsClasses();
-        RegisterShapeClasses();
+        RegisterLabelObjectClasses();
         return true;
     }();
     (void)registered;

@@ -213,6 +213,18 @@ TEST_F(TemplateListTest, AddTwiceKeepsOneRowAndRefreshDropsDeletedFiles)
     EXPECT_EQ(stored.Item(0).Label, 0);
 }
 
+TEST_F(TemplateListTest, FirstFavoriteMakesTheMissingPreferenceFolder)
+{
+    const QString favorites = Path("Lumarest/1.0/Favorite.dat");
+    const TFaceInfo disc = Face(kDisc, {0, 0, 1200, 1200});
+    TTemplateList list;
+    list.SetBaseFolder(dir_.path());
+    EXPECT_EQ(list.AddFavorite(favorites, {Path("mixed.cld"), 0, 0, false}, &disc), FavoriteAddedMessage());
+    TTemplateList stored;
+    stored.LoadFavorites(favorites);
+    EXPECT_EQ(stored.Count(), 1);
+}
+
 TEST_F(TemplateListTest, ApplyingReplacesTheFaceDesign)
 {
     TFreePaperInfo paper;

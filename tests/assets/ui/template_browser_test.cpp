@@ -2,6 +2,7 @@
 
 #include "../templates/template_fixtures.h"
 #include "catalogue/paper/free_paper_info.h"
+#include "core/frame/macro_string.h"
 #include "core/messages.h"
 #include "document/label_data.h"
 
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -48,10 +50,28 @@ protected:
             messages_ << text;
             return answer_;
         });
+        macros_.SetValue(QStringLiteral("FavoriteTemplate"), FavoritesFile());
+        SetApplicationMacros(&macros_);
     }
-    void TearDown() override { SetMessageBoxHandler(previous_); }
+    void TearDown() override
+    {
+        SetApplicationMacros(nullptr);
+        SetMessageBoxHandler(previous_);
+    }
+
+    QString Catalogue() const { return dir_.filePath(QStringLiteral("Template.dat")); }
+    QString FavoritesFile() const { return dir_.filePath(QStringLiteral("Favorite.dat")); }
+    // The rows of the favourites file.
+    QStringList FavoriteRows() const
+    {
+        QFile file(FavoritesFile());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    }
 
     QTemporaryDir dir_;
+    TMacroString macros_;
     TLabelData document_;
     QStringList messages_;
     TMsgResult answer_ = TMsgResult::No;
@@ -114,4 +134,118 @@ TEST_F(TemplateBrowserTest, MissingCatalogueShowsWarning)
     EXPECT_EQ(browser.WarningLabel()->text(), QStringLiteral("テンプレート集が見つかりません。"));
     EXPECT_EQ(browser.TemplateView()->count(), 0);
     EXPECT_TRUE(browser.SearchButton()->isHidden());
+}
+
+TEST_F(TemplateBrowserTest, AddingAFavoriteTwiceKeepsOneRowAndTellsTheUser)
+{
+    TTemplateBrowser browser(Catalogue(), document_, 0);
+    EXPECT_FALSE(browser.AddFavoriteButton()->isEnabled()); // nothing chosen yet
+    browser.GenreBox()->setCurrentIndex(0);
+    browser.TemplateView()->setCurrentRow(0);
+    ASSERT_TRUE(browser.AddFavoriteButton()->isEnabled());
+    EXPECT_FALSE(browser.DeleteFavoriteButton()->isEnabled());
+    browser.AddFavoriteButton()->click();
+    browser.AddFavoriteButton()->click();
+    EXPECT_EQ(messages_, QStringList({QStringLiteral("お気に入りに追加しました"), QStringLiteral("このテンプレートは登録済みです")}));
+    // One row, named relative to the catalogue's folder.
+    EXPECT_EQ(FavoriteRows(), QStringList({QStringLiteral("Disc/Plain/Round.cld,0,0,0,-1")}));
+
+    browser.ViewTabs()->setCurrentIndex(TTemplateBrowser::vwFavorites);
+    EXPECT_TRUE(browser.GenreBox()->isHidden());
+    ASSERT_EQ(browser.TemplateView()->count(), 1);
+    EXPECT_EQ(browser.TemplateView()->item(0)->text(), QStringLiteral("P001"));
+    EXPECT_TRUE(browser.WarningLabel()->isHidden());
+}
+
+TEST_F(TemplateBrowserTest, DeletingTheLastFavoriteEmptiesFileAndView)
+{
+    TTemplateBrowser browser(Catalogue(), document_, 0);
+    browser.GenreBox()->setCurrentIndex(0);
+    browser.TemplateView()->setCurrentRow(0);
+    browser.AddFavoriteButton()->click();
+    browser.ViewTabs()->setCurrentIndex(TTemplateBrowser::vwFavorites);
+    EXPECT_FALSE(browser.AddFavoriteButton()->isEnabled());
+    browser.TemplateView()->setCurrentRow(0);
+    ASSERT_TRUE(browser.DeleteFavoriteButton()->isEnabled());
+    browser.DeleteFavoriteButton()->click();
+    EXPECT_TRUE(FavoriteRows().isEmpty());
+    EXPECT_TRUE(QFile::exists(FavoritesFile()));
+    EXPECT_EQ(browser.TemplateView()->count(), 0);
+    EXPECT_FALSE(browser.WarningLabel()->isHidden());
+    EXPECT_EQ(browser.WarningLabel()->text(), QStringLiteral("登録済みのテンプレートはありません"));
+    EXPECT_FALSE(browser.DeleteFavoriteButton()->isEnabled());
+
+    // Back on the genres the warning goes.
+    browser.ViewTabs()->setCurrentIndex(TTemplateBrowser::vwGenres);
+    EXPECT_TRUE(browser.WarningLabel()->isHidden());
+    EXPECT_EQ(browser.TemplateView()->count(), 1);
+}
+
+TEST_F(TemplateBrowserTest, ShowsOnlyFavoritesThatFitTheFaceAndAppliesThem)
+{
+    TTemplateList stored;
+    stored.SetBaseFolder(dir_.path());
+    stored.Add({dir_.filePath(QStringLiteral("Disc/Wide/Band.cld")), 0, 0, false}); // landscape
+    stored.Add({dir_.filePath(QStringLiteral("Disc/Plain/Gone.cld")), 0, 0, false}); // no such file
+    stored.Add({dir_.filePath(QStringLiteral("Disc/Plain/Round.cld")), 0, 0, false});
+    ASSERT_TRUE(stored.SaveFavorites(FavoritesFile()));
+
+    TTemplateBrowser browser(Catalogue(), document_, 0);
+    browser.ViewTabs()->setCurrentIndex(TTemplateBrowser::vwFavorites);
+    ASSERT_EQ(browser.Favorites().Count(), 1);
+    EXPECT_EQ(browser.Favorites().Item(0).FileName, dir_.filePath(QStringLiteral("Disc/Plain/Round.cld")));
+    ASSERT_EQ(browser.TemplateView()->count(), 1);
+    EXPECT_EQ(FavoriteRows().size(), 3); // showing changes nothing on disk
+
+    answer_ = TMsgResult::Yes;
+    browser.TemplateView()->setCurrentRow(0);
+    EXPECT_TRUE(browser.ApplySelected());
+    EXPECT_EQ(document_.LoadObjects(0).size(), 1u);
+}
+
+TEST_F(TemplateBrowserTest, IdentifierSearchFromTheFavoritesGoesToTheGenre)
+{
+    TTemplateBrowser browser(Catalogue(), document_, 0);
+    browser.ViewTabs()->setCurrentIndex(TTemplateBrowser::vwFavorites);
+    EXPECT_EQ(browser.TemplateView()->count(), 0);
+    browser.IdEdit()->setText(QStringLiteral("P001"));
+    browser.SearchButton()->click();
+    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_EQ(browser.ViewTabs()->currentIndex(), TTemplateBrowser::vwGenres);
+    EXPECT_FALSE(browser.GenreBox()->isHidden());
+    ASSERT_EQ(browser.TemplateView()->count(), 1);
+    EXPECT_EQ(browser.TemplateView()->currentRow(), 0);
+    EXPECT_TRUE(browser.AddFavoriteButton()->isEnabled());
+}
+
+TEST_F(TemplateBrowserTest, FavoritesNeedAFavoritesFile)
+{
+    SetApplicationMacros(nullptr);
+    TTemplateBrowser browser(Catalogue(), document_, 0);
+    browser.GenreBox()->setCurrentIndex(0);
+    browser.TemplateView()->setCurrentRow(0);
+    EXPECT_FALSE(browser.AddFavoriteButton()->isEnabled());
+    browser.AddSelectedToFavorites();
+    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_FALSE(QFile::exists(FavoritesFile()));
+}
+
+TEST_F(TemplateBrowserTest, ThumbnailSizeSetsTheIconsAndIsRemembered)
+{
+    QStringList offered;
+    {
+        TTemplateBrowser browser(Catalogue(), document_, 0);
+        for (int i = 0; i < browser.ThumbnailSizeBox()->count(); ++i)
+            offered << browser.ThumbnailSizeBox()->itemText(i);
+        EXPECT_EQ(browser.TemplateView()->iconSize(), QSize(50, 50));
+        browser.ThumbnailSizeBox()->setCurrentIndex(2);
+        EXPECT_EQ(browser.TemplateView()->iconSize(), QSize(150, 150));
+    }
+    EXPECT_EQ(offered, QStringList({QStringLiteral("50ピクセル"), QStringLiteral("100ピクセル"), QStringLiteral("150ピクセル"),
+                                    QStringLiteral("200ピクセル")}));
+    TTemplateBrowser again(Catalogue(), document_, 0);
+    EXPECT_EQ(again.ThumbnailSizeBox()->currentIndex(), 2);
+    EXPECT_EQ(again.TemplateView()->iconSize(), QSize(150, 150));
+    again.ThumbnailSizeBox()->setCurrentIndex(0); // the default again for the other tests
+    EXPECT_EQ(again.TemplateView()->iconSize(), QSize(50, 50));
 }
