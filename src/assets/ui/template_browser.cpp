@@ -5,6 +5,7 @@
 #include "catalogue/paper/paper_info.h"
 #include "core/messages.h"
 #include "document/label_data.h"
+#include "editing/ui/dialog_buttons.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -72,7 +73,7 @@ TTemplateBrowser::TTemplateBrowser(const QString& cataloguePath, TLabelData& doc
     favoriteRow->addStretch();
     favoriteRow->addWidget(new QLabel(QStringLiteral("サムネイル")));
     favoriteRow->addWidget(sizes_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto* buttons = OkCancelButtons(*this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(genres_);
@@ -96,15 +97,7 @@ TTemplateBrowser::TTemplateBrowser(const QString& cataloguePath, TLabelData& doc
     connect(addFavorite_, &QPushButton::clicked, this, &TTemplateBrowser::AddSelectedToFavorites);
     connect(deleteFavorite_, &QPushButton::clicked, this, &TTemplateBrowser::DeleteSelectedFavorite);
     connect(sizes_, &QComboBox::currentIndexChanged, this, &TTemplateBrowser::SetThumbnailSize);
-    connect(view_, &QListWidget::itemDoubleClicked, this, [this] {
-        if (ApplySelected())
-            accept();
-    });
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (ApplySelected())
-            accept();
-    });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(view_, &QListWidget::itemDoubleClicked, this, &TTemplateBrowser::accept);
     sizes_->setCurrentIndex(lastThumbnailSize);
     SetThumbnailSize(lastThumbnailSize);
     if (group_.Count() > 0)
@@ -232,6 +225,12 @@ void TTemplateBrowser::SearchId()
         }
     }
     ShowInformation(TemplateDoesNotFitMessage(id));
+}
+
+void TTemplateBrowser::accept()
+{
+    if (ApplySelected())
+        QDialog::accept();
 }
 
 bool TTemplateBrowser::ApplySelected()

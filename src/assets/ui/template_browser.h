@@ -61,6 +61,8 @@ public:
     void SearchId();
     // Asks, then calls the selected template into the face; true when it was applied.
     bool ApplySelected();
+    // OK (or a double-click) closes the browser once the chosen template is in the face.
+    void accept() override;
 
 private:
     // The list the view shows: the genre's templates or the favourites.
