@@ -6,6 +6,7 @@
 #include "objects/ui/background_designer.h"
 #include "objects/ui/code_designers.h"
 #include "objects/ui/creator_designer.h"
+#include "objects/ui/date_designer.h"
 #include "objects/ui/picture_designers.h"
 #include "objects/ui/shape_designers.h"
 #include "objects/ui/text_designers.h"
@@ -18,6 +19,7 @@ void RegisterObjectDesigners(TEditContext& context)
     pictureOptions.AdvancedMode = &AdvancedMode;
     RegisterPictureDesigners(context.Designers(), context.Actions(), pictureOptions);
     RegisterTextDesigners(context.Designers(), &AdvancedMode);
+    RegisterDateDesigner(context.Designers());
     // Backgrounds are never clicked: the background command edits them through this designer.
     RegisterBackgroundDesigner(context.Designers(), context.Actions());
     // After the picture designers, so that arranged images get their own dialog first.
