@@ -255,9 +255,15 @@ void TfrmDateProperty::ReadFields()
     });
     formats_->setCurrentRow(match == formats.end() ? 0 : int(match - formats.begin()));
     ShowFormats();
-    formatNote_->setText(
-        QStringLiteral("書式「%1」を展開できません。一覧で選んだ書式に置き換わります。").arg(sourceFormat_));
-    formatNote_->setVisible(!edited_->FormatExpanded());
+    // A stored format the list does not offer is replaced on OK: the note says so, and why
+    // when the format cannot be expanded.
+    if (!edited_->FormatExpanded())
+        formatNote_->setText(
+            QStringLiteral("書式「%1」を展開できません。一覧で選んだ書式に置き換わります。").arg(sourceFormat_));
+    else
+        formatNote_->setText(
+            QStringLiteral("書式「%1」は一覧にありません。一覧で選んだ書式に置き換わります。").arg(sourceFormat_));
+    formatNote_->setVisible(match == formats.end() && !sourceFormat_.isEmpty());
     update_->setCurrentIndex(edited_->UpdateFlagValue());
 
     textColor_->SetSpec(*edited_->TextColor());

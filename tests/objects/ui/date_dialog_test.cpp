@@ -34,6 +34,7 @@
 #include <QTabWidget>
 #include <QTextCharFormat>
 #include <QTimer>
+#include <cmath>
 #include <ctime>
 #include <functional>
 #include <gtest/gtest.h>
@@ -318,22 +319,46 @@ TEST_F(DateDialog, AnUntouchedDialogWritesBackTheSameBytes)
     }
 }
 
-TEST_F(DateDialog, ABrokenFormatOpensFlaggedAndOkReplacesItWithTheChosenOne)
+TEST_F(DateDialog, AFormatTheListLacksIsFlaggedAndOkReplacesItWithTheChosenOne)
 {
-    auto good = Sample();
-    TfrmDateProperty plain(*good, false, kPatterns);
-    EXPECT_TRUE(plain.FormatNote()->isHidden());
+    const struct {
+        QString format;
+        bool flagged;
+        const char* says;
+    } cases[] = {
+        {kIsoFormat, false, ""},
+        {QStringLiteral(R"(YYYY"-"MM"-"DD)"), false, ""},
+        {QString(), false, ""}, // a new object's empty format is simply given the first
+        {QStringLiteral("$(Undefined) d"), true, "展開できません"},
+        {QStringLiteral("yyyy"), true, "一覧にありません"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.format.toStdString());
+        auto date = Sample(test.format);
+        TfrmDateProperty dialog(*date, false, kPatterns);
+        EXPECT_EQ(dialog.FormatNote()->isHidden(), !test.flagged);
+        if (!test.flagged)
+            continue;
+        EXPECT_TRUE(dialog.FormatNote()->text().contains(test.format));
+        EXPECT_TRUE(dialog.FormatNote()->text().contains(QString::fromUtf8(test.says)));
+        dialog.WriteBack(*date);
+        EXPECT_EQ(date->Format(), OfferedDateFormats()[0]);
+        EXPECT_TRUE(date->FormatExpanded());
+        EXPECT_EQ(date->Text()->Lines(), QStringList{"1月2日"});
+    }
+}
 
-    auto broken = Sample(QStringLiteral("$(Undefined) d"));
-    ASSERT_FALSE(broken->FormatExpanded());
-    TfrmDateProperty dialog(*broken, false, kPatterns);
-    EXPECT_FALSE(dialog.FormatNote()->isHidden());
-    EXPECT_TRUE(dialog.FormatNote()->text().contains(QStringLiteral("$(Undefined) d")));
-    EXPECT_EQ(dialog.FormatList()->currentRow(), 0);
-    dialog.WriteBack(*broken);
-    EXPECT_EQ(broken->Format(), OfferedDateFormats()[0]);
-    EXPECT_TRUE(broken->FormatExpanded());
-    EXPECT_EQ(broken->Text()->Lines(), QStringList{"1月2日"});
+TEST_F(DateDialog, ADateNoDocumentCouldHoldOpensOnTodayAndWritesAValidDate)
+{
+    for (const double value : {std::nan(""), 1e12, -1e12}) {
+        SCOPED_TRACE(value);
+        auto date = Sample();
+        date->SetDateValue(value);
+        TfrmDateProperty dialog(*date, false, kPatterns);
+        EXPECT_EQ(dialog.Calendar()->selectedDate(), QDate::currentDate());
+        dialog.WriteBack(*date);
+        EXPECT_EQ(date->Date(), QDateTime(QDate::currentDate(), QTime(0, 0)));
+    }
 }
 
 TEST_F(DateDialog, TheCreationCommandAddsADateObjectThroughTheDialogInOneStep)
