@@ -28,7 +28,7 @@ class TObjectPreview;
 class TPatternPicker;
 class TPositionPage;
 
-// The distortion pattern file and its thumbnail strip, and:
+// The distortion patterns offered, and:
 struct TTextEditOptions : TPatternFiles {
     // The application's advanced mode (the wizard settings show).
     bool Advanced = false;
