@@ -284,13 +284,25 @@ TEST_F(DateDialog, CancelAndEscapeLeaveTheObjectAndTheUndoListAsTheyWere)
     }
 }
 
-TEST_F(DateDialog, ReturnOnTheCalendarPressesOk)
+TEST_F(DateDialog, ReturnPressesOkOnTheCalendarTheListsAndTheFields)
 {
     auto date = Sample();
-    TfrmDateProperty dialog(*date, false, kPatterns);
-    dialog.show();
-    Press(dialog.Calendar()->findChild<QAbstractItemView*>(), Qt::Key_Return);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const std::function<QWidget*(TfrmDateProperty&)> targets[] = {
+        [](TfrmDateProperty& dialog) { return dialog.Calendar()->findChild<QAbstractItemView*>(); },
+        [](TfrmDateProperty& dialog) { return dialog.FormatList(); },
+        [](TfrmDateProperty& dialog) { return dialog.HourField(); },
+        [](TfrmDateProperty& dialog) { return dialog.NextMonthButton(); },
+    };
+    for (const auto& target : targets) {
+        TfrmDateProperty dialog(*date, false, kPatterns);
+        dialog.show();
+        QWidget* widget = target(dialog);
+        ASSERT_NE(widget, nullptr);
+        const QDate shown = dialog.Calendar()->selectedDate();
+        Press(widget, Qt::Key_Return);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << widget->metaObject()->className();
+        EXPECT_EQ(dialog.Calendar()->selectedDate(), shown); // no month button was pressed
+    }
 }
 
 TEST_F(DateDialog, AnUntouchedDialogWritesBackTheSameBytes)
