@@ -8,6 +8,7 @@
 #include "objects/ui/background_designer.h"
 #include "objects/ui/code_designers.h"
 #include "objects/ui/creator_designer.h"
+#include "objects/ui/date_designer.h"
 #include "objects/ui/deco_string_designer.h"
 #include "objects/ui/picture_designers.h"
 #include "objects/ui/shape_designers.h"
@@ -27,6 +28,7 @@ void RegisterObjectDesigners(TEditContext& context, std::function<TLabelData*()>
             return {};
         return {&data->ProductInfo(), &data->CreatorInfoJ(), &data->CreatorInfoE()};
     });
+    RegisterDateDesigner(context.Designers());
     // Backgrounds are never clicked: the background command edits them through this designer.
     RegisterBackgroundDesigner(context.Designers(), context.Actions());
     // After the picture designers, so that arranged images get their own dialog first.

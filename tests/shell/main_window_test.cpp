@@ -14,12 +14,14 @@
 #include "editing/ui/draw_site.h"
 #include "editing/ui/edit_actions.h"
 #include "editing/ui/paper_site.h"
+#include "objects/dates/date_object.h"
 #include "objects/deco/deco_string.h"
 #include "objects/groups/group_classes.h"
 #include "objects/groups/group_object.h"
 #include "objects/object_classes.h"
 #include "objects/shapes/rect_shape.h"
 #include "objects/shapes/shape_classes.h"
+#include "objects/ui/date_property_dialog.h"
 #include "objects/ui/deco_string_dialog.h"
 #include "printing/ui/print_paper_dialog.h"
 #include "shell/app_frame.h"
@@ -511,6 +513,33 @@ TEST_F(MainWindow, DecoStringCommandOpensItsDialogAndAddsTheStringFittedToItsTex
     EXPECT_EQ(deco->Height(), 100);
     EXPECT_GT(deco->Width(), 100);
     EXPECT_TRUE(deco->Selected());
+    EXPECT_EQ(window.EditContext().Actions().UndoCaption(), QStringLiteral("追加"));
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(MainWindow, TheDateCommandAddsADateObjectThroughItsDialog)
+{
+    RegisterLabelObjectClasses();
+    TfrmMain window(data_);
+    ASSERT_NO_FATAL_FAILURE(ShowNewDocument(window));
+    const TEditSite& model = window.DrawSite()->Site();
+    QString caption;
+    QTimer::singleShot(0, &window, [&caption] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<TfrmDateProperty*>(modal)) {
+            caption = dialog->windowTitle();
+            dialog->accept();
+        } else if (modal) {
+            modal->close();
+        }
+    });
+    auto* command = window.findChild<QAction*>(QStringLiteral("actDate"));
+    ASSERT_NE(command, nullptr);
+    EXPECT_EQ(command->text(), QStringLiteral("日付・時間(&D)..."));
+    command->trigger();
+    EXPECT_EQ(caption, QStringLiteral("日付オブジェクトの追加"));
+    ASSERT_EQ(model.ObjectCount(), 1);
+    EXPECT_NE(dynamic_cast<TLODate*>(model.Object(0)), nullptr);
     EXPECT_EQ(window.EditContext().Actions().UndoCaption(), QStringLiteral("追加"));
     EXPECT_TRUE(messages_.isEmpty());
 }

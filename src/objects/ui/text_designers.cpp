@@ -1,7 +1,5 @@
 #include "objects/ui/text_designers.h"
 
-#include "core/frame/data_files.h"
-#include "core/frame/macro_string.h"
 #include "editing/designers/designer_list.h"
 #include "objects/ui/property_edit.h"
 #include "objects/ui/text_edit_dialog.h"
@@ -10,14 +8,6 @@
 #include <QApplication>
 
 namespace {
-
-// The pattern file as the application names it, or the shipped one without the macros.
-QString PatternFile()
-{
-    if (ApplicationMacros())
-        return Expand(QStringLiteral("$(CoonsDistortionData)"));
-    return LocateDataFile(QStringLiteral("Lumarest.cdd"));
-}
 
 class TDOTextEditor : public TDODesigner {
 public:
@@ -31,12 +21,8 @@ public:
         auto* text = dynamic_cast<TLOWizardText*>(&object);
         if (!text)
             return TEditOutcome::NotMine;
-        TTextEditOptions options;
-        options.PatternFile = PatternFile();
-        options.StripFile = LocateDataFile(QStringLiteral("TransformPattern.bmp"));
-        options.Advanced = advancedMode_ && advancedMode_();
-        if (records_)
-            options.Records = records_();
+        const TTextEditOptions options{ShippedPatternFiles(), advancedMode_ && advancedMode_(),
+                                       records_ ? records_() : TDataFieldRecords{}};
         return EditText(*text, options, QApplication::activeWindow()) ? TEditOutcome::Confirmed : TEditOutcome::Cancelled;
     }
 

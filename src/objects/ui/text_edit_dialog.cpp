@@ -6,41 +6,22 @@
 #include "objects/ui/color_fill_button.h"
 #include "objects/ui/data_field_chooser.h"
 #include "objects/ui/dialog_parts.h"
-#include "objects/ui/font_fields.h"
 #include "objects/ui/object_preview.h"
-#include "objects/ui/pattern_picker.h"
 #include "objects/ui/position_page.h"
-#include "text/distortion/coons_distortion.h"
 #include "text/object/shade_text.h"
-#include "text/point_based_font.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QTabWidget>
-#include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 
 // The page last shown, while the program runs.
 int lastPage = 0;
-
-const QStringList kAlignments = {QStringLiteral("左揃え"), QStringLiteral("中央揃え"), QStringLiteral("右揃え"),
-                                 QStringLiteral("均等割り付け")};
-// The shadow presets in their index order, then the offsets no preset has.
-const QStringList kShadows = {QStringLiteral("なし"), QStringLiteral("左上"), QStringLiteral("上"),
-                              QStringLiteral("右上"), QStringLiteral("左"),   QStringLiteral("右"),
-                              QStringLiteral("左下"), QStringLiteral("下"),   QStringLiteral("右下"),
-                              QStringLiteral("その他")};
 
 std::unique_ptr<TLOTextBase> CopyOf(const TLOTextBase& source)
 {
@@ -49,32 +30,24 @@ std::unique_ptr<TLOTextBase> CopyOf(const TLOTextBase& source)
     return copy;
 }
 
-QSpinBox* PercentSpin(QWidget* parent, int min, int max)
-{
-    auto* spin = new QSpinBox(parent);
-    spin->setRange(min, max);
-    spin->setSuffix(QStringLiteral(" %"));
-    return spin;
-}
-
 } // namespace
 
 TfrmTextEdit::TfrmTextEdit(const TLOTextBase& source, const TTextEditOptions& options, QWidget* parent)
-    : QDialog(parent), edited_(CopyOf(source)), preview_(CopyOf(source)),
-      ownDistortion_(std::make_unique<TCoonsDistortion>()), sourceFontSize_(source.Font().Size())
+    : QDialog(parent), edited_(CopyOf(source)), preview_(CopyOf(source))
 {
     setWindowTitle(QStringLiteral("文字の設定"));
-    ownDistortion_->Assign(*source.CoonsDistortion());
     pages_ = new QTabWidget(this);
     pages_->addTab(TextPage(options.Advanced && dynamic_cast<const IWizardInput*>(&source), options.Records), QStringLiteral("文字"));
     pages_->addTab(ColorPage(), QStringLiteral("色と縁取り"));
     pages_->addTab(ShadowPage(), QStringLiteral("影"));
-    pages_->addTab(DistortionPage(options), QStringLiteral("変形"));
+    distortion_ = new TDistortionBox(options, this);
+    pages_->addTab(distortion_, QStringLiteral("変形"));
     position_ = new TPositionPage(this);
     pages_->addTab(position_, QStringLiteral("位置"));
     pages_->setCurrentIndex(lastPage);
     connect(pages_, &QTabWidget::currentChanged, this, [](int page) { lastPage = page; });
     connect(position_, &TPositionPage::Changed, this, &TfrmTextEdit::FieldsChanged);
+    connect(distortion_, &TDistortionBox::Changed, this, &TfrmTextEdit::FieldsChanged);
 
     previewView_ = new TObjectPreview(this);
     LayOutPropertyDialog(*this, pages_, previewView_);
@@ -92,25 +65,8 @@ QWidget* TfrmTextEdit::TextPage(bool advanced, const TDataFieldRecords& records)
     lines_ = new QPlainTextEdit(page);
     lines_->setTabChangesFocus(true);
     form->addRow(QStringLiteral("文字(&T)"), lines_);
-    fontName_ = FontNameBox(page, edited_->Font().Name());
-    form->addRow(QStringLiteral("フォント(&F)"), fontName_);
-    fontSize_ = FontSizeBox(page, edited_->Font().Size());
-    form->addRow(QStringLiteral("サイズ(&S)"), fontSize_);
-    bold_ = new QCheckBox(QStringLiteral("太字(&B)"), page);
-    italic_ = new QCheckBox(QStringLiteral("斜体(&I)"), page);
-    auto* styles = new QHBoxLayout;
-    styles->addWidget(bold_);
-    styles->addWidget(italic_);
-    form->addRow(styles);
-    horizontal_ = new QRadioButton(QStringLiteral("横書き(&H)"), page);
-    vertical_ = new QRadioButton(QStringLiteral("縦書き(&V)"), page);
-    auto* directions = new QHBoxLayout;
-    directions->addWidget(horizontal_);
-    directions->addWidget(vertical_);
-    form->addRow(directions);
-    align_ = new QComboBox(page);
-    align_->addItems(kAlignments);
-    form->addRow(QStringLiteral("配置(&A)"), align_);
+    style_ = new TTextStyleBox(page);
+    form->addRow(style_);
     dataField_ = new TDataFieldChooser(records, page);
     form->addRow(dataField_);
 
@@ -125,11 +81,8 @@ QWidget* TfrmTextEdit::TextPage(bool advanced, const TDataFieldRecords& records)
     form->addRow(wizardGroup_);
 
     connect(lines_, &QPlainTextEdit::textChanged, this, &TfrmTextEdit::FieldsChanged);
-    for (QComboBox* box : {fontName_, fontSize_})
-        connect(box, &QComboBox::currentTextChanged, this, &TfrmTextEdit::FieldsChanged);
-    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{bold_, italic_, vertical_, wizardInput_})
-        connect(button, &QAbstractButton::toggled, this, &TfrmTextEdit::FieldsChanged);
-    connect(align_, &QComboBox::currentIndexChanged, this, &TfrmTextEdit::FieldsChanged);
+    connect(style_, &TTextStyleBox::Changed, this, &TfrmTextEdit::FieldsChanged);
+    connect(wizardInput_, &QCheckBox::toggled, this, &TfrmTextEdit::FieldsChanged);
     connect(wizardCaption_, &QLineEdit::textChanged, this, &TfrmTextEdit::FieldsChanged);
     connect(dataField_, &TDataFieldChooser::Changed, this, &TfrmTextEdit::FieldsChanged);
     return page;
@@ -159,13 +112,8 @@ QWidget* TfrmTextEdit::ShadowPage()
 {
     auto* page = new QWidget(this);
     auto* form = new QFormLayout(page);
-    shadow_ = new QComboBox(page);
-    shadow_->addItems(kShadows);
-    form->addRow(QStringLiteral("影の位置(&P)"), shadow_);
-    shadowX_ = PercentSpin(page, -100, 100);
-    form->addRow(QStringLiteral("横のずれ(&X)"), shadowX_);
-    shadowY_ = PercentSpin(page, -100, 100);
-    form->addRow(QStringLiteral("縦のずれ(&Y)"), shadowY_);
+    shadow_ = new TShadowOffsetBox(page);
+    form->addRow(shadow_);
     shadowColor_ = new TColorSpecButton(QStringLiteral("影の色(&C)"), page);
     form->addRow(shadowColor_);
     softShadow_ = new QCheckBox(QStringLiteral("影をぼかす(&S)"), page);
@@ -176,93 +124,34 @@ QWidget* TfrmTextEdit::ShadowPage()
     const bool soft = dynamic_cast<const TLOShadeText*>(edited_.get()) != nullptr;
     softShadow_->setVisible(soft);
     softBold_->setVisible(soft);
-    connect(shadow_, &QComboBox::activated, this, &TfrmTextEdit::ShadowPresetChosen);
-    for (QSpinBox* spin : {shadowX_, shadowY_})
-        connect(spin, &QSpinBox::valueChanged, this, &TfrmTextEdit::FieldsChanged);
+    connect(shadow_, &TShadowOffsetBox::Changed, this, &TfrmTextEdit::FieldsChanged);
     connect(shadowColor_, &TColorSpecButton::Changed, this, &TfrmTextEdit::FieldsChanged);
     for (QCheckBox* box : {softShadow_, softBold_})
         connect(box, &QCheckBox::toggled, this, &TfrmTextEdit::FieldsChanged);
     return page;
 }
 
-QWidget* TfrmTextEdit::DistortionPage(const TTextEditOptions& options)
-{
-    auto* page = new QWidget(this);
-    auto* column = new QVBoxLayout(page);
-    distorted_ = new QCheckBox(QStringLiteral("文字を変形する(&D)"), page);
-    column->addWidget(distorted_);
-    patterns_ = new TPatternPicker(options.PatternFile, options.StripFile, page);
-    column->addWidget(patterns_, 1);
-    patternMessage_ = new QLabel(patterns_->FileError(), page);
-    patternMessage_->setWordWrap(true);
-    patternMessage_->setVisible(!patterns_->FileError().isEmpty());
-    column->addWidget(patternMessage_);
-    ratio_ = PercentSpin(page, 0, 1000);
-    auto* ratioRow = new QFormLayout;
-    ratioRow->addRow(QStringLiteral("変形の強さ(&R)"), ratio_);
-    column->addLayout(ratioRow);
-    connect(distorted_, &QCheckBox::toggled, this, &TfrmTextEdit::DistortionChanged);
-    connect(patterns_, &QListWidget::itemSelectionChanged, this, &TfrmTextEdit::DistortionChanged);
-    connect(ratio_, &QSpinBox::valueChanged, this, &TfrmTextEdit::FieldsChanged);
-    return page;
-}
-
 void TfrmTextEdit::ReadFields()
 {
     lines_->setPlainText(edited_->Text()->Lines().join(QLatin1Char('\n')));
-    bold_->setChecked(edited_->Font().HasStyle(fsBold));
-    italic_->setChecked(edited_->Font().HasStyle(fsItalic));
-    (edited_->Vertical() ? vertical_ : horizontal_)->setChecked(true);
-    align_->setCurrentIndex(std::clamp(edited_->Align(), 0, int(kAlignments.size()) - 1));
+    style_->Read(*edited_);
     textColor_->SetSpec(*edited_->TextColor());
     outline_->setChecked(edited_->Outline());
     outlineColor_->SetSpec(*edited_->OutlineColor());
     SetUnits(*outlineWidth_, edited_->OutLineWidth());
-    shadowX_->setValue(edited_->ShadowOffsetX());
-    shadowY_->setValue(edited_->ShadowOffsetY());
-    shadow_->setCurrentIndex(edited_->Shadow());
+    shadow_->SetOffset({edited_->ShadowOffsetX(), edited_->ShadowOffsetY()});
     shadowColor_->SetSpec(*edited_->ShadowColor());
     if (const auto* shade = dynamic_cast<const TLOShadeText*>(edited_.get())) {
         softShadow_->setChecked(shade->ShadeShadowEnable());
         softBold_->setChecked(shade->ShadeShadowBold());
     }
-    distorted_->setChecked(!edited_->CoonsDistortion()->IsEmpty());
-    patterns_->SelectPatternOf(*edited_->CoonsDistortion());
-    patterns_->setEnabled(distorted_->isChecked());
-    ratio_->setValue(edited_->DistortionRatio());
+    distortion_->Read(*edited_);
     if (const auto* wizard = dynamic_cast<const IWizardInput*>(edited_.get())) {
         wizardInput_->setChecked(wizard->WizInputEnable());
         wizardCaption_->setText(wizard->WizInputCaption());
     }
     dataField_->SetBinding(edited_->FieldNo(), edited_->FieldType());
     position_->SetRect(edited_->BoundsRect());
-}
-
-void TfrmTextEdit::ShadowPresetChosen(int preset)
-{
-    if (preset < 0 || preset >= kShadowPresetCount)
-        return;
-    const TShadowOffset offset = ShadowPreset(preset);
-    const QSignalBlocker blockX(shadowX_);
-    const QSignalBlocker blockY(shadowY_);
-    shadowX_->setValue(offset.X);
-    shadowY_->setValue(offset.Y);
-    FieldsChanged();
-}
-
-void TfrmTextEdit::DistortionChanged()
-{
-    if (loading_)
-        return;
-    patterns_->setEnabled(distorted_->isChecked());
-    TCoonsDistortion& distortion = *edited_->CoonsDistortion();
-    if (!distorted_->isChecked())
-        distortion.Clear();
-    else if (!patterns_->LoadSelected(distortion))
-        distortion.Assign(*ownDistortion_);
-    patternMessage_->setText(patterns_->FileError());
-    patternMessage_->setVisible(!patterns_->FileError().isEmpty());
-    FieldsChanged();
 }
 
 void TfrmTextEdit::FieldsChanged()
@@ -275,38 +164,26 @@ void TfrmTextEdit::FieldsChanged()
         if (position_->HasSize())
             text.SetBoundsRect(position_->Rect());
         // Turning the writing direction transposes the rectangle; the position follows.
-        const bool turned = text.Vertical() != vertical_->isChecked();
-        text.SetVertical(vertical_->isChecked());
-        if (turned)
+        if (style_->WriteDirection(text))
             position_->SetRect(text.BoundsRect());
         QStringList lines = lines_->toPlainText().split(QLatin1Char('\n'));
         if (lines == QStringList{QString()})
             lines.clear();
         if (text.Text()->Lines() != lines)
             text.Text()->SetLines(lines);
-        TPointBasedFont font;
-        font.Assign(text.Font());
-        ApplyFontFields(font, fontName_, fontSize_, sourceFontSize_);
-        TFontStyles style = font.Style() & ~(FontStyleBit(fsBold) | FontStyleBit(fsItalic));
-        if (bold_->isChecked())
-            style |= FontStyleBit(fsBold);
-        if (italic_->isChecked())
-            style |= FontStyleBit(fsItalic);
-        font.SetStyle(style);
-        text.SetFont(font);
-        text.SetAlign(align_->currentIndex());
+        style_->WriteFont(text);
         text.SetLineColor(textColor_->Spec());
         text.SetOutline(outline_->isChecked());
         text.OutlineColor()->Assign(outlineColor_->Spec());
         text.SetOutLineWidth(UnitsOf(*outlineWidth_));
-        text.SetShadowOffsetX(shadowX_->value());
-        text.SetShadowOffsetY(shadowY_->value());
+        text.SetShadowOffsetX(shadow_->Offset().X);
+        text.SetShadowOffsetY(shadow_->Offset().Y);
         text.SetShadowColor(shadowColor_->Spec());
         if (auto* shade = dynamic_cast<TLOShadeText*>(&text)) {
             shade->SetShadeShadowEnable(softShadow_->isChecked());
             shade->SetShadeShadowBold(softBold_->isChecked());
         }
-        text.SetDistortionRatio(ratio_->value());
+        distortion_->Write(text);
         text.SetFieldNo(dataField_->FieldNo());
         text.SetFieldType(dataField_->FieldType());
         if (auto* wizard = dynamic_cast<IWizardInput*>(&text); wizard && wizard_) {
@@ -314,7 +191,6 @@ void TfrmTextEdit::FieldsChanged()
             wizard->SetWizInputCaption(wizardCaption_->text());
         }
     }
-    shadow_->setCurrentIndex(text.Shadow());
     preview_->Assign(text);
     previewView_->SetObject(preview_.get());
 }

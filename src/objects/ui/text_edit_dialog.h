@@ -5,6 +5,9 @@
 // and writes it back when the user confirms. While the application's advanced mode is on,
 // objects that offer wizard input show the group "ウィザード設定".
 #include "document/data_fields.h"
+#include "objects/ui/distortion_box.h"
+#include "objects/ui/shadow_offset_box.h"
+#include "objects/ui/text_style_box.h"
 
 #include <QDialog>
 #include <QString>
@@ -22,16 +25,13 @@ class QSpinBox;
 class QTabWidget;
 class TColorSpecButton;
 class TDataFieldChooser;
-class TCoonsDistortion;
 class TLOTextBase;
 class TObjectPreview;
 class TPatternPicker;
 class TPositionPage;
 
-struct TTextEditOptions {
-    // The distortion pattern file and its thumbnail strip.
-    QString PatternFile;
-    QString StripFile;
+// The distortion patterns offered, and:
+struct TTextEditOptions : TPatternFiles {
     // The application's advanced mode (the wizard settings show).
     bool Advanced = false;
     // The document's information records offered for binding the text to a field.
@@ -49,26 +49,26 @@ public:
     const TLOTextBase& Edited() const { return *edited_; }
 
     QPlainTextEdit* LinesField() const { return lines_; }
-    QComboBox* FontNameField() const { return fontName_; }
-    QComboBox* FontSizeField() const { return fontSize_; }
-    QCheckBox* BoldField() const { return bold_; }
-    QCheckBox* ItalicField() const { return italic_; }
-    QRadioButton* VerticalField() const { return vertical_; }
-    QComboBox* AlignField() const { return align_; }
+    QComboBox* FontNameField() const { return style_->FontName(); }
+    QComboBox* FontSizeField() const { return style_->FontSize(); }
+    QCheckBox* BoldField() const { return style_->Bold(); }
+    QCheckBox* ItalicField() const { return style_->Italic(); }
+    QRadioButton* VerticalField() const { return style_->Vertical(); }
+    QComboBox* AlignField() const { return style_->Align(); }
     TDataFieldChooser* DataField() const { return dataField_; }
     TColorSpecButton* TextColorField() const { return textColor_; }
     QCheckBox* OutlineField() const { return outline_; }
     TColorSpecButton* OutlineColorField() const { return outlineColor_; }
     QDoubleSpinBox* OutlineWidthField() const { return outlineWidth_; }
-    QComboBox* ShadowField() const { return shadow_; }
-    QSpinBox* ShadowXField() const { return shadowX_; }
-    QSpinBox* ShadowYField() const { return shadowY_; }
+    QComboBox* ShadowField() const { return shadow_->Preset(); }
+    QSpinBox* ShadowXField() const { return shadow_->X(); }
+    QSpinBox* ShadowYField() const { return shadow_->Y(); }
     TColorSpecButton* ShadowColorField() const { return shadowColor_; }
     QCheckBox* SoftShadowField() const { return softShadow_; }
-    QCheckBox* DistortedField() const { return distorted_; }
-    TPatternPicker* Patterns() const { return patterns_; }
-    QLabel* PatternMessage() const { return patternMessage_; }
-    QSpinBox* DistortionRatioField() const { return ratio_; }
+    QCheckBox* DistortedField() const { return distortion_->Distorted(); }
+    TPatternPicker* Patterns() const { return distortion_->Patterns(); }
+    QLabel* PatternMessage() const { return distortion_->Message(); }
+    QSpinBox* DistortionRatioField() const { return distortion_->Ratio(); }
     QGroupBox* WizardGroup() const { return wizardGroup_; }
     QCheckBox* WizardInputField() const { return wizardInput_; }
     QLineEdit* WizardCaptionField() const { return wizardCaption_; }
@@ -79,46 +79,28 @@ private:
     QWidget* TextPage(bool advanced, const TDataFieldRecords& records);
     QWidget* ColorPage();
     QWidget* ShadowPage();
-    QWidget* DistortionPage(const TTextEditOptions& options);
     void ReadFields();
     // The fields into the edited copy, and the copy into the preview.
     void FieldsChanged();
-    // The distortion as the check box and the pattern list choose it.
-    void DistortionChanged();
-    void ShadowPresetChosen(int preset);
 
     std::unique_ptr<TLOTextBase> edited_;
     std::unique_ptr<TLOTextBase> preview_;
-    // The object's own distortion, kept while no pattern is chosen.
-    std::unique_ptr<TCoonsDistortion> ownDistortion_;
-    int sourceFontSize_ = 0;
     bool loading_ = true;
     // The wizard settings are shown and written.
     bool wizard_ = false;
     QTabWidget* pages_ = nullptr;
     QPlainTextEdit* lines_ = nullptr;
-    QComboBox* fontName_ = nullptr;
-    QComboBox* fontSize_ = nullptr;
-    QCheckBox* bold_ = nullptr;
-    QCheckBox* italic_ = nullptr;
-    QRadioButton* horizontal_ = nullptr;
-    QRadioButton* vertical_ = nullptr;
-    QComboBox* align_ = nullptr;
+    TTextStyleBox* style_ = nullptr;
     TDataFieldChooser* dataField_ = nullptr;
     TColorSpecButton* textColor_ = nullptr;
     QCheckBox* outline_ = nullptr;
     TColorSpecButton* outlineColor_ = nullptr;
     QDoubleSpinBox* outlineWidth_ = nullptr;
-    QComboBox* shadow_ = nullptr;
-    QSpinBox* shadowX_ = nullptr;
-    QSpinBox* shadowY_ = nullptr;
+    TShadowOffsetBox* shadow_ = nullptr;
     TColorSpecButton* shadowColor_ = nullptr;
     QCheckBox* softShadow_ = nullptr;
     QCheckBox* softBold_ = nullptr;
-    QCheckBox* distorted_ = nullptr;
-    TPatternPicker* patterns_ = nullptr;
-    QLabel* patternMessage_ = nullptr;
-    QSpinBox* ratio_ = nullptr;
+    TDistortionBox* distortion_ = nullptr;
     QGroupBox* wizardGroup_ = nullptr;
     QCheckBox* wizardInput_ = nullptr;
     QLineEdit* wizardCaption_ = nullptr;
