@@ -1,6 +1,7 @@
 // The creation tool: each class name of the creation commands becomes an object with its
 // command's defaults, placed after a confirmed dialog, by a drag, or at once, as one "追加"
 // step that undoes to the site's bytes before.
+#include "creation_site.h"
 #include "core/model/designer_registry.h"
 #include "core/stream/component_stream.h"
 #include "editing/site/edit_context.h"
@@ -43,10 +44,7 @@ protected:
         RegisterLabelObjectClasses();
         RegisterCreatorDesigner(context.Designers());
         context.Designers().Add(std::make_unique<TAnswerDesigner>(confirm, askedOnSite));
-        site.SetDeviceResolution(254);
-        site.Scaler().SetUnitDPI(254);
-        site.SetLogSize(1200, 1000);
-        site.SetVisibleClientRect(QRect(0, 0, 1200, 1000));
+        SetUpCreationSite(site);
     }
 
     bool Create(const QString& className) { return context.Designers().CreateObject(site, className); }

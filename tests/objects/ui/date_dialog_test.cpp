@@ -2,6 +2,7 @@
 // list's choice, the month steps, the preview copy, OK as one undoable change, Cancel as
 // none, an untouched dialog writing back the same bytes, a broken format flagged, and the
 // creation command making a date object through it.
+#include "creation_site.h"
 #include "core/persistent/string_list.h"
 #include "core/stream/component_stream.h"
 #include "editing/site/edit_context.h"
@@ -380,10 +381,7 @@ TEST_F(DateDialog, TheCreationCommandAddsADateObjectThroughTheDialogInOneStep)
     RegisterTextDesigners(context.Designers());
     RegisterDateDesigner(context.Designers());
     TEditSite site(context);
-    site.SetDeviceResolution(254);
-    site.Scaler().SetUnitDPI(254);
-    site.SetLogSize(1200, 1000);
-    site.SetVisibleClientRect(QRect(0, 0, 1200, 1000));
+    SetUpCreationSite(site);
     const QByteArray empty = ComponentBytes(site);
 
     for (const bool confirm : {false, true}) {

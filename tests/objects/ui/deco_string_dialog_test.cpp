@@ -1,6 +1,7 @@
 // The decorative string's dialog and designer: refusals that keep the dialog open, the
 // font list of numbered folders with its samples, the preview, OK as one undoable change,
 // Cancel, and a new string made by the creator.
+#include "creation_site.h"
 #include "../image_font_fixtures.h"
 #include "core/messages.h"
 #include "core/stream/component_stream.h"
@@ -240,10 +241,7 @@ TEST_F(DecoStringDialog, ANewStringFromTheCreatorIsFittedToItsTextInOneAddStep)
     RegisterCreatorDesigner(context.Designers());
     RegisterDecoStringDesigner(context.Designers());
     TEditSite site(context);
-    site.SetDeviceResolution(254);
-    site.Scaler().SetUnitDPI(254);
-    site.SetLogSize(1200, 1000);
-    site.SetVisibleClientRect(QRect(0, 0, 1200, 1000));
+    SetUpCreationSite(site);
     const QByteArray empty = ComponentBytes(site);
 
     Answer([](TfrmDecoString& dialog) { dialog.reject(); });
