@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -106,4 +107,18 @@ QDialogButtonBox* OkCancelBox(QDialog& dialog)
     QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     return box;
+}
+
+namespace {
+const QString kPictureFilter = QStringLiteral("イメージ (*.bmp *.cbm *.jpg *.jpeg *.png *.gif)");
+} // namespace
+
+QString ChoosePictureFile(QWidget* parent)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("イメージの選択"), QString(), kPictureFilter);
+}
+
+QStringList ChoosePictureFiles(QWidget* parent)
+{
+    return QFileDialog::getOpenFileNames(parent, QStringLiteral("イメージの選択"), QString(), kPictureFilter);
 }
