@@ -236,6 +236,7 @@ QWidget* TfrmBackGround2002::ColourPage()
     auto* column = new QVBoxLayout(page);
     column->addWidget(color_, 0, Qt::AlignLeft);
     column->addWidget(gradationBox);
+    column->addStretch();
     return page;
 }
 
