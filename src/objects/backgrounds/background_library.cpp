@@ -19,10 +19,13 @@ bool PlainName(const QString& name)
            !name.contains(QChar(0));
 }
 
-// The folder with "/" separators when it is relative and every step a plain name.
+// The folder with "/" separators when it is relative and every step a plain name (a
+// separator at the end is allowed).
 std::optional<QString> RelativeFolder(QString folder)
 {
     folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
     const QStringList steps = folder.split(QLatin1Char('/'));
     for (const QString& step : steps)
         if (!PlainName(step))

@@ -24,7 +24,7 @@ TEST(BackgroundLibrary, ListsThePicturesOfEveryGenreBelowTheDataFolder)
     const TBackgroundLibrary library = Parse(QStringLiteral("; shipped pictures\r\n"
                                                             "[空]\r\nFolder=BackGrnd\\Image\r\nFile1=pv_sky.jpg,sky.jpg,青空\r\n"
                                                             "Other=ignored\r\nFile2= pv_night.jpg , night.jpg \r\n"
-                                                            "[もよう]\r\nFolder=BackGrnd/Pattern\r\nFILE9=a.bmp,b.png,\r\n"));
+                                                            "[もよう]\r\nFolder=BackGrnd/Pattern\\\r\nFILE9=a.bmp,b.png,\r\n"));
     EXPECT_TRUE(library.Error.isEmpty());
     ASSERT_EQ(library.Pictures.size(), 3u);
     const TLibraryPicture& sky = library.Pictures[0];
@@ -51,6 +51,8 @@ TEST(BackgroundLibrary, DamagedOrHostileListsGiveNoPicturesAndAMessage)
         {"no pictures", QStringLiteral("[A]\r\nFolder=Image\r\n")},
         {"no folder", QStringLiteral("[A]\r\nFile1=a.jpg,b.jpg\r\n")},
         {"empty folder", QStringLiteral("[A]\r\nFolder=\r\nFile1=a.jpg,b.jpg\r\n")},
+        {"root folder", QStringLiteral("[A]\r\nFolder=\\\r\nFile1=a.jpg,b.jpg\r\n")},
+        {"doubled separator", QStringLiteral("[A]\r\nFolder=BackGrnd\\\\Image\r\nFile1=a.jpg,b.jpg\r\n")},
         {"absolute folder", QStringLiteral("[A]\r\nFolder=/etc\r\nFile1=a.jpg,passwd\r\n")},
         {"folder upwards", QStringLiteral("[A]\r\nFolder=BackGrnd\\..\\..\r\nFile1=a.jpg,b.jpg\r\n")},
         {"name upwards", QStringLiteral("[A]\r\nFolder=Image\r\nFile1=a.jpg,..\r\n")},
