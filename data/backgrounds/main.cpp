@@ -1,13 +1,15 @@
 // Writes the shipped background and arrangement collections into the data folder:
 // "background_collections DATA_FOLDER". The background library ("背景集"): pictures drawn
 // here as JPEG files with their previews in "BackGrnd\Image", listed in
-// "BackGrnd\BackGrnd.dat". Background frames are grey maps drawn here (white
+// "BackGrnd\BackGrnd.dat" and catalogued under identifiers in "BackGrnd\BackGrnd.ids".
+// Background frames are grey maps drawn here (white
 // where the wash shows, black where the fill stays as it is) with their list
 // "BackGrnd\BackFram.dat"; picture quality presets "Effect\Effect.dat"; fixed arrangement
 // layouts as label documents listed in "Arranged\Arranged.dat", and prepared from that list
 // "Arranged\Arranged.sld" with its preview strip "Arranged\Arranged.cbm". Every file
 // is read back through the program's readers and must give what was written.
 #include "../generator_main.h"
+#include "assets/ids/image_id_list.h"
 #include "library_art.h"
 #include "core/error.h"
 #include "graphics/picture/picture_ex.h"
@@ -152,7 +154,8 @@ void BuildLibrary(const QDir& data)
 {
     const QString folder = QStringLiteral("BackGrnd/Image");
     data.mkpath(folder);
-    TIniText list;
+    TIniText list, ids;
+    const QString idSection = QStringLiteral("BackGrnd\\Image");
     const std::vector<TLibraryArt> art = DrawLibraryArt(kLibrarySide);
     std::map<QString, int> counts;
     for (const TLibraryArt& picture : art) {
@@ -164,14 +167,19 @@ void BuildLibrary(const QDir& data)
         SaveJPEG(picture.Picture, data.filePath(folder + QStringLiteral("/%1.jpg").arg(stem)));
         list.SetValue(genre, QStringLiteral("File%1").arg(++counts[genre]),
                       QStringLiteral("pv_%1.jpg,%1.jpg,%2").arg(stem, QString::fromUtf8(picture.Title)));
+        ids.SetValue(idSection, stem, QStringLiteral("BG%1").arg(ids.Keys(idSection).size() + 1, 3, 10, QLatin1Char('0')));
     }
     SaveIni(list, BackgroundLibraryPath(data.path()));
+    const QString idsPath = data.filePath(QStringLiteral("BackGrnd/BackGrnd.ids"));
+    SaveIni(ids, idsPath);
     const TBackgroundLibrary read = LoadBackgroundLibrary(data.path());
     Check(read.Error.isEmpty() && read.Pictures.size() == art.size(), BackgroundLibraryPath(data.path()));
+    TImageIDList idList(idsPath);
     for (const TLibraryPicture& picture : read.Pictures) {
         TPictureEx check;
         check.LoadFromFile(picture.PicturePath);
         Check(check.Width() == kLibrarySide && QFile::exists(picture.PreviewPath), picture.PicturePath);
+        Check(!idList.IdOfFile(picture.PicturePath).isEmpty(), idsPath);
     }
 }
 
