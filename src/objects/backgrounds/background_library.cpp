@@ -34,7 +34,7 @@ std::optional<QString> RelativeFolder(QString folder)
 }
 
 // The pictures of the list, or nothing when any part of it is malformed.
-std::optional<std::vector<TLibraryPicture>> ReadPictures(const TIniText& ini, const QDir& data)
+std::optional<std::vector<TLibraryPicture>> ReadPictures(const TIniText& ini, const QString& dataFolder)
 {
     std::vector<TLibraryPicture> pictures;
     for (const TIniText::Section& section : ini.Sections()) {
@@ -42,7 +42,9 @@ std::optional<std::vector<TLibraryPicture>> ReadPictures(const TIniText& ini, co
         const std::optional<QString> folder = folderText ? RelativeFolder(*folderText) : std::nullopt;
         if (!folder)
             return std::nullopt;
-        const QDir pictureFolder(data.filePath(*folder));
+        // Joined as text: QDir would take a step beginning with ":" for a resource path
+        // outside the data folder.
+        const QString pictureFolder = dataFolder + QLatin1Char('/') + *folder + QLatin1Char('/');
         for (const auto& [key, value] : section.Values) {
             if (!key.startsWith(QLatin1String("File"), Qt::CaseInsensitive))
                 continue;
@@ -54,7 +56,7 @@ std::optional<std::vector<TLibraryPicture>> ReadPictures(const TIniText& ini, co
                 return std::nullopt;
             const QString title = fields.value(2).trimmed();
             pictures.push_back({section.Name, title.isEmpty() ? QFileInfo(picture).completeBaseName() : title,
-                                pictureFolder.filePath(preview), pictureFolder.filePath(picture)});
+                                pictureFolder + preview, pictureFolder + picture});
         }
     }
     if (pictures.empty())
@@ -82,7 +84,7 @@ TBackgroundLibrary LoadBackgroundLibrary(const QString& dataFolder)
 
 TBackgroundLibrary ParseBackgroundLibrary(const QByteArray& bytes, const QString& dataFolder, const QString& listName)
 {
-    std::optional<std::vector<TLibraryPicture>> pictures = ReadPictures(TIniText::Parse(bytes), QDir(dataFolder));
+    std::optional<std::vector<TLibraryPicture>> pictures = ReadPictures(TIniText::Parse(bytes), dataFolder);
     if (!pictures)
         return {{}, QStringLiteral("背景集の一覧「%1」が正しくありません").arg(listName)};
     return {std::move(*pictures), {}};

@@ -40,6 +40,14 @@ TEST(BackgroundLibrary, ListsThePicturesOfEveryGenreBelowTheDataFolder)
     EXPECT_EQ(library.Pictures[2].PicturePath, QStringLiteral("/data/BackGrnd/Pattern/b.png"));
 }
 
+TEST(BackgroundLibrary, NamesLikeResourcePathsStayBelowTheDataFolder)
+{
+    const TBackgroundLibrary library = Parse(QStringLiteral("[A]\r\nFolder=:Image\r\nFile1=:p.jpg,:q.jpg\r\n"));
+    ASSERT_EQ(library.Pictures.size(), 1u);
+    EXPECT_EQ(library.Pictures[0].PreviewPath, QStringLiteral("/data/:Image/:p.jpg"));
+    EXPECT_EQ(library.Pictures[0].PicturePath, QStringLiteral("/data/:Image/:q.jpg"));
+}
+
 TEST(BackgroundLibrary, DamagedOrHostileListsGiveNoPicturesAndAMessage)
 {
     QString tooMany = QStringLiteral("[A]\r\nFolder=Image\r\n");
