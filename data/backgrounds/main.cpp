@@ -1,14 +1,21 @@
 // Writes the shipped background and arrangement collections into the data folder:
-// "background_collections DATA_FOLDER". Background frames are grey maps drawn here (white
+// "background_collections DATA_FOLDER". The background library ("背景集"): pictures drawn
+// here as JPEG files with their previews in "BackGrnd\Image", listed in
+// "BackGrnd\BackGrnd.dat" and catalogued under identifiers in "BackGrnd\BackGrnd.ids".
+// Background frames are grey maps drawn here (white
 // where the wash shows, black where the fill stays as it is) with their list
 // "BackGrnd\BackFram.dat"; picture quality presets "Effect\Effect.dat"; fixed arrangement
 // layouts as label documents listed in "Arranged\Arranged.dat", and prepared from that list
 // "Arranged\Arranged.sld" with its preview strip "Arranged\Arranged.cbm". Every file
 // is read back through the program's readers and must give what was written.
 #include "../generator_main.h"
+#include "assets/ids/image_id_list.h"
+#include "library_art.h"
 #include "core/error.h"
 #include "graphics/picture/picture_ex.h"
 #include "graphics/picture/safety_bitmap.h"
+#include "graphics/picture/safety_jpeg_image.h"
+#include "objects/backgrounds/background_library.h"
 #include "objects/backgrounds/effect_presets.h"
 #include "objects/backgrounds/fixed_layouts.h"
 #include "objects/backgrounds/frame_list.h"
@@ -28,11 +35,14 @@
 #include <QPainterPath>
 #include <cmath>
 #include <functional>
+#include <map>
 
 namespace {
 
 constexpr int kFrameSide = 600;
 constexpr int kPreviewSide = 100;
+// Library pictures cover a 12 cm disc at 180 dots per inch.
+constexpr int kLibrarySide = 850;
 
 // One background frame: its file stem, and its grey level at a point of the unit square.
 struct TFrameSource {
@@ -91,6 +101,15 @@ void SavePicture(const QImage& image, const QString& path)
     picture.SaveToFile(path);
 }
 
+void SaveJPEG(const QImage& image, const QString& path)
+{
+    auto jpeg = std::make_unique<TSafetyJPEGImage>();
+    jpeg->Compress(image.convertToFormat(QImage::Format_BGR888));
+    TPictureEx picture;
+    picture.SetGraphic(std::move(jpeg));
+    picture.SaveToFile(path);
+}
+
 void SaveIni(const TIniText& ini, const QString& path)
 {
     const std::optional<QByteArray> bytes = ini.ToBytes();
@@ -129,6 +148,39 @@ void BuildFrames(const QDir& data)
     Check(read.size() == 1 && int(read[0].Entries.size()) == n, listPath);
     for (const TFrameEntry& entry : read[0].Entries)
         Check(QFile::exists(FramePicturePath(data.path(), read[0], entry)), entry.Sharp);
+}
+
+void BuildLibrary(const QDir& data)
+{
+    const QString folder = QStringLiteral("BackGrnd/Image");
+    data.mkpath(folder);
+    TIniText list, ids;
+    const QString idSection = QStringLiteral("BackGrnd\\Image");
+    const std::vector<TLibraryArt> art = DrawLibraryArt(kLibrarySide);
+    std::map<QString, int> counts;
+    for (const TLibraryArt& picture : art) {
+        const QString genre = QString::fromUtf8(picture.Genre), stem = QString::fromLatin1(picture.Stem);
+        if (!list.Find(genre))
+            list.SetValue(genre, QStringLiteral("Folder"), QStringLiteral("BackGrnd\\Image"));
+        SaveJPEG(picture.Picture.scaled(kPreviewSide, kPreviewSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                 data.filePath(folder + QStringLiteral("/pv_%1.jpg").arg(stem)));
+        SaveJPEG(picture.Picture, data.filePath(folder + QStringLiteral("/%1.jpg").arg(stem)));
+        list.SetValue(genre, QStringLiteral("File%1").arg(++counts[genre]),
+                      QStringLiteral("pv_%1.jpg,%1.jpg,%2").arg(stem, QString::fromUtf8(picture.Title)));
+        ids.SetValue(idSection, stem, QStringLiteral("BG%1").arg(ids.Keys(idSection).size() + 1, 3, 10, QLatin1Char('0')));
+    }
+    SaveIni(list, BackgroundLibraryPath(data.path()));
+    const QString idsPath = data.filePath(QStringLiteral("BackGrnd/BackGrnd.ids"));
+    SaveIni(ids, idsPath);
+    const TBackgroundLibrary read = LoadBackgroundLibrary(data.path());
+    Check(read.Error.isEmpty() && read.Pictures.size() == art.size(), BackgroundLibraryPath(data.path()));
+    TImageIDList idList(idsPath);
+    for (const TLibraryPicture& picture : read.Pictures) {
+        TPictureEx check;
+        check.LoadFromFile(picture.PicturePath);
+        Check(check.Width() == kLibrarySide && QFile::exists(picture.PreviewPath), picture.PicturePath);
+        Check(!idList.IdOfFile(picture.PicturePath).isEmpty(), idsPath);
+    }
 }
 
 void BuildEffects(const QDir& data)
@@ -270,6 +322,7 @@ int main(int argc, char** argv)
         RegisterDocumentClasses();
         RegisterPictureClasses();
         const QDir data(folder);
+        BuildLibrary(data);
         BuildFrames(data);
         BuildEffects(data);
         BuildLayouts(data);

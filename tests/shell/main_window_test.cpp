@@ -14,6 +14,8 @@
 #include "editing/ui/draw_site.h"
 #include "editing/ui/edit_actions.h"
 #include "editing/ui/paper_site.h"
+#include "graphics/color/color_fill.h"
+#include "objects/backgrounds/back_image.h"
 #include "objects/dates/date_object.h"
 #include "objects/deco/deco_string.h"
 #include "objects/groups/group_classes.h"
@@ -21,6 +23,7 @@
 #include "objects/object_classes.h"
 #include "objects/shapes/rect_shape.h"
 #include "objects/shapes/shape_classes.h"
+#include "objects/ui/background_dialog.h"
 #include "objects/ui/date_property_dialog.h"
 #include "objects/ui/deco_string_dialog.h"
 #include "printing/ui/print_paper_dialog.h"
@@ -541,6 +544,52 @@ TEST_F(MainWindow, TheDateCommandAddsADateObjectThroughItsDialog)
     ASSERT_EQ(model.ObjectCount(), 1);
     EXPECT_NE(dynamic_cast<TLODate*>(model.Object(0)), nullptr);
     EXPECT_EQ(window.EditContext().Actions().UndoCaption(), QStringLiteral("追加"));
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(MainWindow, BackgroundCommandAddsOneUnselectableBackgroundCoveringTheSite)
+{
+    RegisterLabelObjectClasses();
+    TfrmMain window(data_);
+    ASSERT_NO_FATAL_FAILURE(ShowNewDocument(window));
+    TEditSite& model = window.DrawSite()->Site();
+    auto* command = window.findChild<QAction*>(QStringLiteral("actBackground"));
+    ASSERT_NE(command, nullptr);
+    ASSERT_EQ(command->text(), QStringLiteral("背景柄(&B)..."));
+    const bool couldUndo = window.EditContext().Actions().CanUndo();
+
+    // Each answer: the dialog's caption and how many library pictures it offered.
+    for (const bool ok : {false, true}) {
+        QString caption;
+        int offered = -1;
+        QTimer::singleShot(0, &window, [&caption, &offered, ok] {
+            auto* dialog = qobject_cast<TfrmBackGround2002*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            caption = dialog->windowTitle();
+            offered = dialog->Library()->count();
+            dialog->TakeLibraryPicture(0);
+            ok ? dialog->accept() : dialog->reject();
+        });
+        command->trigger();
+        EXPECT_EQ(caption, QStringLiteral("背景柄の設定")) << ok;
+        EXPECT_GT(offered, 0) << ok;
+        if (!ok) {
+            EXPECT_EQ(model.ObjectCount(), 0);
+            EXPECT_EQ(window.EditContext().Actions().CanUndo(), couldUndo);
+        }
+    }
+    ASSERT_EQ(model.ObjectCount(), 1);
+    auto* background = dynamic_cast<TLOBackImage*>(model.Object(0));
+    ASSERT_NE(background, nullptr);
+    EXPECT_EQ(background->GetBounds(), TRect(0, 0, model.LogWidth(), model.LogHeight()));
+    EXPECT_FALSE(background->Selectable());
+    EXPECT_FALSE(background->Selected());
+    EXPECT_EQ(background->FillColor()->Kind(), cskBitmap);
+    EXPECT_EQ(window.EditContext().Actions().UndoCaption(), QStringLiteral("追加"));
+    window.EditContext().Actions().Undo();
+    EXPECT_EQ(model.ObjectCount(), 0);
+    EXPECT_EQ(window.EditContext().Actions().CanUndo(), couldUndo);
     EXPECT_TRUE(messages_.isEmpty());
 }
 

@@ -133,6 +133,8 @@ std::vector<TPlacement> ArrangePlacements(const TArrangeSettings& settings, QSiz
         return LayoutSectors(side, sizes, settings.Style == asCirCircle, settings.Reverse);
     case asRectTile: {
         TRowLayout rows = LayoutRows(canvas, sizes, settings.TileRepeat);
+        if (settings.CoverCanvas)
+            CoverWithRows(rows, canvas, settings.ShiftRows);
         if (used)
             *used = rows.Used;
         return rows.Placements;

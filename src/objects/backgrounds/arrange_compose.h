@@ -57,6 +57,8 @@ struct TArrangeSettings {
     bool Rotate = false;     // turn pictures with the ring
     bool Reverse = false;    // face outwards
     bool TileRepeat = false; // repeat pictures to fill the rows
+    bool CoverCanvas = false; // rows repeat until they cover the whole canvas
+    bool ShiftRows = false;   // covering rows: every second one staggered by half a picture
     std::vector<TLayoutSlot> Slots; // the fixed layout's slots
 };
 

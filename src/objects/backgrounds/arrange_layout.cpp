@@ -240,6 +240,35 @@ TRowLayout LayoutRows(QSize canvas, const std::vector<QSize>& sizes, bool tileRe
     return layout;
 }
 
+void CoverWithRows(TRowLayout& layout, QSize canvas, bool shift)
+{
+    if (layout.Placements.empty() || canvas.isEmpty())
+        return;
+    const int rowHeight = std::max(1, layout.Placements.front().Size.height());
+    std::vector<std::vector<TPlacement>> rows;
+    for (const TPlacement& p : layout.Placements) {
+        const size_t row = size_t(std::max(0.0, p.Centre.y()) / rowHeight);
+        if (rows.size() <= row)
+            rows.resize(row + 1);
+        rows[row].push_back(p);
+    }
+    std::vector<TPlacement> covered;
+    for (int row = 0; row * rowHeight < canvas.height(); ++row) {
+        const std::vector<TPlacement>& source = rows[size_t(row) % rows.size()];
+        if (source.empty())
+            continue;
+        double x = shift && row % 2 == 1 ? -source.front().Size.width() / 2.0 : 0;
+        for (size_t k = 0; x < canvas.width(); ++k) {
+            TPlacement p = source[k % source.size()];
+            p.Centre = QPointF(x + p.Size.width() / 2.0, row * rowHeight + rowHeight / 2.0);
+            x += std::max(1, p.Size.width());
+            covered.push_back(p);
+        }
+    }
+    layout.Placements = std::move(covered);
+    layout.Used = canvas;
+}
+
 int RandomGridSide(int count)
 {
     int g = 1;

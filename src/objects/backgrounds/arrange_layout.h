@@ -63,6 +63,11 @@ struct TRowLayout {
     QSize Used;
 };
 TRowLayout LayoutRows(QSize canvas, const std::vector<QSize>& sizes, bool tileRepeat);
+// Makes rows laid out by LayoutRows cover the whole canvas, as a background's tiling does:
+// the rows repeat downwards to the bottom edge, each row continues with its own pictures
+// until it passes the right edge (the last one cut off there), and with shift every second
+// row starts half its first picture further left.
+void CoverWithRows(TRowLayout& layout, QSize canvas, bool shift);
 
 // The side of the random grid for n pictures: the smallest g with 2^g >= n, and at least
 // the square root of n rounded up, so that every picture gets a cell.

@@ -6,18 +6,12 @@
 #include "editing/designers/designer_list.h"
 #include "objects/backgrounds/arranged_image.h"
 #include "objects/ui/arranged_image_dialog.h"
+#include "objects/ui/dialog_parts.h"
 #include "objects/ui/property_edit.h"
 
 #include <QApplication>
-#include <QFileDialog>
 
 namespace {
-
-QStringList ChoosePictureFiles(QWidget* parent)
-{
-    return QFileDialog::getOpenFileNames(parent, QStringLiteral("イメージの選択"), QString(),
-                                         QStringLiteral("イメージ (*.bmp *.cbm *.jpg *.jpeg *.png *.gif)"));
-}
 
 // The shipped fixed layouts; a damaged set offers none and says why.
 std::vector<TFixedLayout> ShippedLayouts()

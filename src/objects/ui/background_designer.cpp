@@ -6,10 +6,9 @@
 #include "graphics/color/color_fill.h"
 #include "objects/backgrounds/back_image_2004.h"
 #include "objects/ui/back_image_editor.h"
-#include "objects/ui/background_dialog.h"
+#include "objects/ui/dialog_parts.h"
 
 #include <QApplication>
-#include <QFileDialog>
 
 namespace {
 
@@ -25,12 +24,6 @@ TBackDialog FirstDialog(const TLOBackImage& background)
     return background.FillColor()->Kind() == cskBitmap ? lastDialog : TBackDialog::Choice;
 }
 
-QString ChooseBackgroundFile(QWidget* parent)
-{
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("イメージの選択"), QString(),
-                                        QStringLiteral("イメージ (*.bmp *.cbm *.jpg *.jpeg *.png *.gif)"));
-}
-
 class TDOBackImageEditor : public TDODesigner {
 public:
     explicit TDOBackImageEditor(TActionList& actions) : actions_(actions) {}
@@ -40,7 +33,8 @@ public:
         auto* background = dynamic_cast<TLOBackImage*>(&object);
         if (!background)
             return TEditOutcome::NotMine;
-        return EditBackground(*background, &actions_, DataFolder(), &ChooseBackgroundFile, QApplication::activeWindow())
+        return EditBackground(*background, &actions_, {DataFolder(), &ChoosePictureFile, &ChoosePictureFiles},
+                              QApplication::activeWindow())
                    ? TEditOutcome::Confirmed
                    : TEditOutcome::Cancelled;
     }
@@ -51,8 +45,8 @@ private:
 
 } // namespace
 
-bool EditBackground(TLOBackImage& background, TActionList* actions, const QString& dataFolder,
-                    TBackPictureChooser chooser, QWidget* parent)
+bool EditBackground(TLOBackImage& background, TActionList* actions, const TBackgroundSources& sources,
+                    QWidget* parent)
 {
     TLOBackImage2004 copy;
     copy.Assign(background);
@@ -60,13 +54,13 @@ bool EditBackground(TLOBackImage& background, TActionList* actions, const QStrin
     int result = QDialog::Rejected;
     for (;;) {
         if (current == TBackDialog::Choice) {
-            TfrmBackGround2002 dialog(copy, chooser, parent);
+            TfrmBackGround2002 dialog(copy, sources, parent);
             result = dialog.exec();
             if (result != TfrmBackGround2002::kAdjustResult)
                 break;
             current = TBackDialog::Adjust;
         } else {
-            TfrmBackImageEditor dialog(copy, dataFolder, parent);
+            TfrmBackImageEditor dialog(copy, sources.DataFolder, parent);
             result = dialog.exec();
             if (result != TfrmBackImageEditor::kReselectResult)
                 break;

@@ -4,20 +4,18 @@
 // either writes the copy back as one undoable change "設定変更", Cancel leaves the
 // background as it was. A background is never hit by a click, so the layout editor's
 // background command calls EditBackground for the face's background object.
-#include <QString>
-#include <functional>
+#include "objects/ui/background_dialog.h"
 
 class QWidget;
 class TActionList;
 class TDODesignerList;
 class TLOBackImage;
 
-using TBackPictureChooser = std::function<QString(QWidget* parent)>;
+// true when OK was pressed (the change is recorded in actions when given). The data folder
+// of the sources gives the background library, the frames and the presets.
+bool EditBackground(TLOBackImage& background, TActionList* actions, const TBackgroundSources& sources,
+                    QWidget* parent = nullptr);
 
-// true when OK was pressed (the change is recorded in actions when given).
-bool EditBackground(TLOBackImage& background, TActionList* actions, const QString& dataFolder,
-                    TBackPictureChooser chooser, QWidget* parent = nullptr);
-
-// Registers TDOBackImageEditor, which edits backgrounds with the data folder's frames and
-// presets and the file dialog as picture chooser, recording its changes in actions.
+// Registers TDOBackImageEditor, which edits backgrounds with the data folder's library,
+// frames and presets and the file dialog as picture chooser, recording its changes in actions.
 void RegisterBackgroundDesigner(TDODesignerList& designers, TActionList& actions);

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -99,3 +100,17 @@ void LayOutPropertyDialog(QDialog& dialog, QTabWidget* pages, TObjectPreview* pr
 }
 
 QDialogButtonBox* OkCancelBox(QDialog& dialog) { return OkCancelButtons(dialog); }
+
+namespace {
+const QString kPictureFilter = QStringLiteral("イメージ (*.bmp *.cbm *.jpg *.jpeg *.png *.gif)");
+} // namespace
+
+QString ChoosePictureFile(QWidget* parent)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("イメージの選択"), QString(), kPictureFilter);
+}
+
+QStringList ChoosePictureFiles(QWidget* parent)
+{
+    return QFileDialog::getOpenFileNames(parent, QStringLiteral("イメージの選択"), QString(), kPictureFilter);
+}

@@ -1,8 +1,9 @@
 #pragma once
 // Pieces the shape and line dialogs share: lengths edited in millimetres and stored in
 // logical units, the lock, do-not-print and blend-ratio fields, and the OK and Cancel
-// buttons.
+// buttons, and the picture file dialog.
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -50,3 +51,8 @@ void LayOutPropertyDialog(QDialog& dialog, QTabWidget* pages, TObjectPreview* pr
 
 // "OK" (default, so that Enter presses it) and "キャンセル" (Escape) wired to the dialog.
 QDialogButtonBox* OkCancelBox(QDialog& dialog);
+
+// The file dialog "イメージの選択" for the picture formats the program reads: one file
+// (empty for none) or several.
+QString ChoosePictureFile(QWidget* parent);
+QStringList ChoosePictureFiles(QWidget* parent);

@@ -6,11 +6,11 @@
 #include "objects/pictures/alpha_mask.h"
 #include "objects/pictures/image_object.h"
 #include "objects/ui/alpha_mask_dialog.h"
+#include "objects/ui/dialog_parts.h"
 #include "objects/ui/illust_dialog.h"
 #include "objects/ui/shade_selecter.h"
 
 #include <QApplication>
-#include <QFileDialog>
 
 namespace {
 
@@ -29,12 +29,6 @@ TEditOutcome RunAndWriteBack(Dialog& dialog, TDrawObject& object, TActionList& a
     object.Assign(dialog.Result());
     TDOChangeAction::Finish(std::move(action), actions, true);
     return TEditOutcome::Confirmed;
-}
-
-QString ChoosePictureFile(QWidget* parent)
-{
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("イメージの選択"), QString(),
-                                        QStringLiteral("イメージ (*.bmp *.cbm *.jpg *.jpeg *.png *.gif)"));
 }
 
 QString ChooseShade(QWidget* parent)

@@ -231,6 +231,50 @@ TEST(ArrangeRows, RepeatFillsEveryRowToTheEdge)
     EXPECT_EQ(rows.Used.width(), std::min(1000, width));
 }
 
+TEST(ArrangeRows, CoveringRowsFillTheCanvasAndShiftEverySecondRow)
+{
+    // Four squares on 400 x 400: two rows of two, 200 high.
+    const std::vector<QImage> images = {Solid({100, 100}, 0xFFFF0000), Solid({100, 100}, 0xFF00FF00),
+                                        Solid({100, 100}, 0xFF0000FF), Solid({100, 100}, 0xFFFFFF00)};
+    TArrangeSettings settings;
+    settings.Style = asRectTile;
+    settings.CoverCanvas = true;
+    struct Case {
+        bool Shift;
+        QRgb SecondRow[3]; // at x = 50, 150 and 350
+    };
+    const Case cases[] = {
+        {false, {0xFF0000FF, 0xFF0000FF, 0xFFFFFF00}},
+        {true, {0xFF0000FF, 0xFFFFFF00, 0xFF0000FF}}, // tiles at -100, 100 and 300
+    };
+    for (const Case& c : cases) {
+        settings.ShiftRows = c.Shift;
+        const TArrangement a = ComposeArrangement(settings, {400, 400}, TImageListPictures(images));
+        ASSERT_EQ(a.Colour.size(), QSize(400, 400)) << c.Shift;
+        EXPECT_EQ(Covered(a.Mask), 400 * 400) << c.Shift;
+        EXPECT_EQ(a.Colour.pixel(50, 100), 0xFFFF0000u) << c.Shift;
+        EXPECT_EQ(a.Colour.pixel(350, 100), 0xFF00FF00u) << c.Shift;
+        const int xs[] = {50, 150, 350};
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(a.Colour.pixel(xs[i], 300), c.SecondRow[i]) << c.Shift << " " << xs[i];
+    }
+    // Rows repeat downwards, a row that passes the bottom edge included; a short row
+    // continues with its own pictures to the right edge.
+    TRowLayout rows = LayoutRows({400, 400}, {QSize(100, 100), QSize(100, 100), QSize(100, 100)}, false);
+    CoverWithRows(rows, {500, 500}, false);
+    std::vector<std::pair<int, double>> thirdRow;
+    int secondRow = 0;
+    for (const TPlacement& p : rows.Placements) {
+        if (p.Centre.y() == 300)
+            ++secondRow;
+        if (p.Centre.y() == 500)
+            thirdRow.emplace_back(p.Picture, p.Centre.x());
+    }
+    EXPECT_EQ(secondRow, 3); // the third picture, three times across 500
+    EXPECT_EQ(thirdRow, (std::vector<std::pair<int, double>>{{0, 100}, {1, 300}, {0, 500}}));
+    EXPECT_EQ(rows.Used, QSize(500, 500));
+}
+
 TEST(ArrangeFixed, SlotsAreThousandthsOfTheCanvas)
 {
     const std::vector<TPlacement> p =

@@ -90,7 +90,7 @@ protected:
         background_->FillColor()->SetColor(clWhite);
     }
 
-    bool Edit() { return EditBackground(*background_, &actions_, kData, [](QWidget*) { return QString(); }); }
+    bool Edit() { return EditBackground(*background_, &actions_, {kData, [](QWidget*) { return QString(); }, {}}); }
 
     TDrawSiteModel site_;
     TLOBackImage* background_ = nullptr;

@@ -1,0 +1,1 @@
+lumarest_fuzz_target(fuzz_background_library SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/background_library.cpp DEPENDS objects)
