@@ -33,16 +33,16 @@ function(lumarest_room room)
   endif()
 endfunction()
 
-# lumarest_room_tests(<room> [QTEST] [DEPENDS <targets>...])
+# lumarest_room_tests(<room> [QTEST] [UI_QTEST] [DEPENDS <targets>...])
 # The test programs of a room: test_<room> from every .cpp below tests/<room> outside its
 # ui/ folder, and test_<room>_ui from the ui/ folder, which also links the room's ui
 # library. Each GoogleTest case becomes a CTest test, run on Qt's offscreen platform. A
 # headless room's test_<room> runs on a QGuiApplication, so that a use of widgets fails
 # there; the ui programs and those of the widget rooms run on a QApplication. QTEST links
 # Qt Test for simulated widget input (its per-folder definitions rule out the shared
-# precompiled header).
+# precompiled header); UI_QTEST links it into the ui program only.
 function(lumarest_room_tests room)
-  cmake_parse_arguments(ARG "QTEST" "" "DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "QTEST;UI_QTEST" "" "DEPENDS" ${ARGN})
   set(dir "${PROJECT_SOURCE_DIR}/tests/${room}")
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${dir}/*.cpp")
   set(ui_sources ${sources})
@@ -67,7 +67,11 @@ function(lumarest_room_tests room)
     # The room's test helpers (its sources that hold no tests) serve the ui program too.
     set(helpers ${sources})
     list(FILTER helpers EXCLUDE REGEX "_test\\.cpp$")
-    lumarest_test_program(test_${room}_ui lumarest_test_main_widgets "${ARG_QTEST}" ${ui_sources} ${helpers}
+    set(ui_qtest ${ARG_QTEST})
+    if(ARG_UI_QTEST)
+      set(ui_qtest TRUE)
+    endif()
+    lumarest_test_program(test_${room}_ui lumarest_test_main_widgets "${ui_qtest}" ${ui_sources} ${helpers}
                           "${fixtures_source}")
     target_link_libraries(test_${room}_ui PRIVATE ${room}_ui ${ARG_DEPENDS})
   endif()

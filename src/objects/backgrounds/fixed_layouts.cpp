@@ -29,7 +29,7 @@ TLayoutSlot ReadSlot(const TIniText::Section& section, int i)
     int v[4] = {};
     bool ok = parts.size() == 4;
     for (int k = 0; ok && k < 4; ++k)
-        ok = ParseIniInteger(parts[k], v[k]);
+        ok = ParseIniInteger(parts[k], v[k]) && v[k] >= kMinSlotThousandths && v[k] <= kMaxSlotThousandths;
     if (!ok || v[2] < v[0] || v[3] < v[1])
         throw EAppError(QStringLiteral("レイアウト「%1」の位置%2が正しくありません").arg(section.Name).arg(i));
     TLayoutSlot slot;

@@ -10,6 +10,11 @@
 #include <QString>
 #include <vector>
 
+// Slots reach at most half a composition beyond each of its edges. Positions farther out
+// come from damaged data, and their pictures would be drawn many times the composition's size.
+inline constexpr int kMinSlotThousandths = -500;
+inline constexpr int kMaxSlotThousandths = 1500;
+
 struct TFixedLayout {
     QString Name;
     std::vector<TLayoutSlot> Slots;
@@ -20,8 +25,8 @@ struct TFixedLayout {
 QString LayoutPreviewPath(const QString& setPath);
 
 // Reads a layout set and its preview strip (optional). Fails, with nothing read, on a layout
-// without slots, a slot whose position is not four numbers, and a strip too narrow to give
-// every layout a slice.
+// without slots, a slot whose position is not four numbers in the slots' range with right
+// and bottom not before left and top, and a strip too narrow to give every layout a slice.
 std::vector<TFixedLayout> LoadFixedLayouts(const QString& setPath);
 
 // Writes the set file and the preview strip (previews scaled to the first one's size; the

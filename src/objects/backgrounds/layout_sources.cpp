@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <optional>
 
 namespace {
 
@@ -23,6 +24,16 @@ QImage PreviewOf(const TLOImage& image)
     if (!graphic || graphic->Empty())
         return {};
     return graphic->ToImage().convertToFormat(QImage::Format_BGR888);
+}
+
+// The distance of an edge from the face's edge in thousandths of the face's extent, rounded
+// half away from zero; nothing outside the slots' range.
+std::optional<int> Thousandths(int edge, int faceEdge, int extent)
+{
+    const long double value = (static_cast<long double>(edge) - faceEdge) * 1000 / extent;
+    if (value < kMinSlotThousandths || value > kMaxSlotThousandths)
+        return std::nullopt;
+    return RoundHalfAway(value);
 }
 
 } // namespace
@@ -41,10 +52,14 @@ TFixedLayout LayoutFromDocument(TLabelData& document, const QString& name)
         const auto* image = dynamic_cast<const TLOImage*>(object.get());
         if (!image)
             continue;
+        // A picture far off the face makes no slot.
         const TRect r = NormalizeRect(image->BoundsRect());
-        const int left = MulDiv(r.Left - face.Left, 1000, width), top = MulDiv(r.Top - face.Top, 1000, height);
-        const int right = MulDiv(r.Right - face.Left, 1000, width), bottom = MulDiv(r.Bottom - face.Top, 1000, height);
-        layout.Slots.push_back({QRect(left, top, right - left, bottom - top), image->Angle()});
+        const std::optional<int> left = Thousandths(r.Left, face.Left, width), top = Thousandths(r.Top, face.Top, height);
+        const std::optional<int> right = Thousandths(r.Right, face.Left, width);
+        const std::optional<int> bottom = Thousandths(r.Bottom, face.Top, height);
+        if (!left || !top || !right || !bottom)
+            continue;
+        layout.Slots.push_back({QRect(*left, *top, *right - *left, *bottom - *top), image->Angle()});
         if (layout.Preview.isNull())
             layout.Preview = PreviewOf(*image);
     }

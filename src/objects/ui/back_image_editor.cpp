@@ -7,6 +7,7 @@
 #include "graphics/picture/picture_ex.h"
 #include "objects/backgrounds/back_image_2004.h"
 #include "objects/backgrounds/effect_presets.h"
+#include "objects/ui/back_clip_editor.h"
 #include "objects/ui/back_picture_fields.h"
 #include "objects/ui/color_fill_button.h"
 #include "objects/ui/dialog_parts.h"
@@ -45,7 +46,7 @@ TfrmBackImageEditor::TfrmBackImageEditor(TLOBackImage2004& background, const QSt
       frames_(LoadFrameList(QDir(dataFolder).filePath(QStringLiteral("BackGrnd/BackFram.dat")))),
       pages_(new QTabWidget), tile_(new QCheckBox(QStringLiteral("並べて表示(&T)"))),
       tileShift_(new QCheckBox(QStringLiteral("交互に並べる(&E)"))), pictureFields_(new TBackPictureFields),
-      effects_(new TfrmBackEffectEditor), frameList_(new QListWidget),
+      clip_(new TfrmBackClipEditor), effects_(new TfrmBackEffectEditor), frameList_(new QListWidget),
       blendColor_(new TColorSpecButton(QStringLiteral("色"))), blendRatio_(new QSpinBox),
       preview_(new TObjectPreview)
 {
@@ -63,11 +64,7 @@ TfrmBackImageEditor::TfrmBackImageEditor(TLOBackImage2004& background, const QSt
     tileShift_->setEnabled(fill.Tile());
     pictureFields_->SetPicture(fill.ImageData()->Empty() ? nullptr : background_.FillBackImage());
 
-    auto* clipPage = new QWidget;
-    auto* clipLayout = new QVBoxLayout(clipPage);
-    auto* reset = new QPushButton(QStringLiteral("リセット"));
-    clipLayout->addWidget(reset);
-    clipLayout->addStretch();
+    clip_->SetImageData(fill.ImageData()->Empty() ? nullptr : fill.ImageData(), background_.FaceInfo());
 
     effects_->SetPresets(LoadEffectPresets(QDir(dataFolder).filePath(QStringLiteral("Effect/Effect.dat"))));
     effects_->SetImageData(fill.ImageData()->Empty() ? nullptr : fill.ImageData());
@@ -100,7 +97,7 @@ TfrmBackImageEditor::TfrmBackImageEditor(TLOBackImage2004& background, const QSt
     }
 
     pages_->addTab(imagePage, QStringLiteral("イメージ"));
-    pages_->addTab(clipPage, QStringLiteral("切り抜き"));
+    pages_->addTab(clip_, QStringLiteral("切り抜き"));
     pages_->addTab(effects_, QStringLiteral("画質調整"));
     pages_->addTab(framePage, QStringLiteral("フレーム"));
 
@@ -125,13 +122,10 @@ TfrmBackImageEditor::TfrmBackImageEditor(TLOBackImage2004& background, const QSt
     });
     connect(pictureFields_, &TBackPictureFields::Changed, this, [this] {
         effects_->ShowValues();
+        clip_->ShowPicture();
         Refresh();
     });
-    connect(reset, &QPushButton::clicked, this, [this] {
-        const TRect face = background_.FaceInfo().OuterRect();
-        background_.FillColor()->ImageData()->ResetClip(RectWidth(face), RectHeight(face));
-        Refresh();
-    });
+    connect(clip_, &TfrmBackClipEditor::Changed, this, &TfrmBackImageEditor::Refresh);
     connect(effects_->PresetBox(), &QComboBox::currentIndexChanged, this, &TfrmBackImageEditor::Refresh);
     connect(frameList_, &QListWidget::currentRowChanged, this, &TfrmBackImageEditor::ChooseFrame);
     connect(blendColor_, &TColorSpecButton::Changed, this, &TfrmBackImageEditor::WriteWash);

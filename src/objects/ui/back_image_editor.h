@@ -1,7 +1,7 @@
 #pragma once
 // TfrmBackImageEditor ("背景イメージの調整"): the adjustment of a background's fill picture
 // on the background copy it is given, in place. Pages: "イメージ" (tiling, mirroring and
-// turn), "切り抜き" (the crop reset to the face's proportions), "画質調整" (the effect page
+// turn), "切り抜き" (the face's outline moved over the picture's crop), "画質調整" (the effect page
 // with the presets of "Effect.dat") and "フレーム" (the wash picture from "BackFram.dat",
 // its colour and ratio). "<< 再選択" ends the dialog with kReselectResult so that the
 // choice dialog can take over the same copy.
@@ -16,6 +16,7 @@ class QSpinBox;
 class QTabWidget;
 class TBackPictureFields;
 class TColorSpecButton;
+class TfrmBackClipEditor;
 class TLOBackImage2004;
 class TObjectPreview;
 class TfrmBackEffectEditor;
@@ -32,6 +33,7 @@ public:
     QCheckBox* TileBox() const { return tile_; }
     QCheckBox* TileShiftBox() const { return tileShift_; }
     TBackPictureFields* PictureFields() const { return pictureFields_; }
+    TfrmBackClipEditor* ClipPage() const { return clip_; }
     TfrmBackEffectEditor* Effects() const { return effects_; }
     // The frames in list order, "なし" first.
     QListWidget* FrameList() const { return frameList_; }
@@ -52,6 +54,7 @@ private:
     QCheckBox* tile_;
     QCheckBox* tileShift_;
     TBackPictureFields* pictureFields_;
+    TfrmBackClipEditor* clip_;
     TfrmBackEffectEditor* effects_;
     QListWidget* frameList_;
     TColorSpecButton* blendColor_;

@@ -4,6 +4,7 @@
 #include "graphics/image_data/image_data.h"
 #include "graphics/picture/graphic.h"
 #include "graphics/picture/picture_ex.h"
+#include "objects/backgrounds/arranged_image.h"
 #include "objects/pictures/image_composite.h"
 #include "objects/pictures/shade_list.h"
 #include "objects/pictures/wizard_image.h"
@@ -24,60 +25,59 @@
 
 namespace {
 
-int lastPage = 0;
+// The title of the page last shown (the pages differ between picture kinds).
+QString lastPage;
 
 bool HasPicture(const TLOImage& image)
 {
     return !image.ImageData()->Empty();
 }
 
+// A copy of the object's own class, so that what its class adds (the wizard flag, the
+// arrangement settings) goes through the dialog and back.
+std::unique_ptr<TLOImage> CopyOf(const TLOImage& object)
+{
+    std::unique_ptr<TPersistent> made(object.ClassInfo().Create());
+    std::unique_ptr<TLOImage> copy(dynamic_cast<TLOImage*>(made.get()));
+    if (copy)
+        made.release();
+    else
+        copy = std::make_unique<TLOImage>();
+    copy->Assign(object);
+    return copy;
+}
+
 } // namespace
 
 TfrmIllustProperty::TfrmIllustProperty(const TLOImage& object, const QString& frameListPath, bool advanced,
                                        PictureChooser chooser, QWidget* parent)
-    : QDialog(parent), copy_(dynamic_cast<const TLOWizardImage*>(&object) ? std::make_unique<TLOWizardImage>()
-                                                                           : std::make_unique<TLOImage>()),
-      frames_(LoadShadeList(frameListPath)), chooser_(std::move(chooser)), pages_(new QTabWidget),
-      transparent_(new QCheckBox(QStringLiteral("白を透明にする"))), frameList_(new QListWidget),
+    : QDialog(parent), copy_(CopyOf(object)), arranged_(dynamic_cast<TLOArrangedImage*>(copy_.get())),
+      chooser_(std::move(chooser)), pages_(new QTabWidget), transparent_(new QCheckBox(QStringLiteral("白を透明にする"))),
       effects_(new TfrmBackEffectEditor), position_(new TPositionPage), preview_(new TObjectPreview)
 {
-    setWindowTitle(QStringLiteral("イラストの設定"));
-    copy_->Assign(object);
+    setWindowTitle(arranged_ ? QStringLiteral("複数イメージの設定") : QStringLiteral("イラストの設定"));
 
     auto* picturePage = new QWidget;
     auto* pictureLayout = new QVBoxLayout(picturePage);
-    auto* file = new QPushButton(QStringLiteral("ファイル..."));
+    auto* file = new QPushButton(arranged_ ? QStringLiteral("複数イメージの選択...") : QStringLiteral("ファイル..."));
     pictureLayout->addWidget(file);
     pictureLayout->addWidget(transparent_);
     pictureLayout->addStretch();
     transparent_->setChecked(copy_->ImageData()->TransparentColor() != clNone);
 
-    auto* framePage = new QWidget;
-    auto* frameLayout = new QVBoxLayout(framePage);
-    auto* kinds = new QHBoxLayout;
-    auto* kindGroup = new QButtonGroup(this);
-    const QStringList kindNames{QStringLiteral("なし"), QStringLiteral("フレーム"), QStringLiteral("アルファフレーム")};
-    for (int i = 0; i < 3; ++i) {
-        frameKinds_[i] = new QRadioButton(kindNames[i]);
-        frameKinds_[i]->setEnabled(i == 0 || int(frames_.size()) >= i);
-        kindGroup->addButton(frameKinds_[i], i);
-        kinds->addWidget(frameKinds_[i]);
-    }
-    frameLayout->addLayout(kinds);
-    frameList_->setViewMode(QListView::IconMode);
-    frameList_->setIconSize({64, 64});
-    frameLayout->addWidget(frameList_);
-    const TGraphic* frame = copy_->FramePicture()->Graphic();
-    frameKinds_[frame && !frame->Empty() ? (copy_->AlphaFrame() ? 2 : 1) : 0]->setChecked(true);
-
     effects_->SetImageData(copy_->ImageData());
     position_->SetRect(copy_->BoundsRect());
 
     pages_->addTab(picturePage, QStringLiteral("イメージ"));
-    pages_->addTab(framePage, QStringLiteral("フレーム"));
+    if (!arranged_) {
+        frames_ = LoadShadeList(frameListPath);
+        pages_->addTab(MakeFramePage(), QStringLiteral("フレーム"));
+    }
     pages_->addTab(effects_, QStringLiteral("効果"));
     pages_->addTab(position_, QStringLiteral("位置"));
-    pages_->setCurrentIndex(lastPage);
+    for (int i = 0; i < pages_->count(); ++i)
+        if (pages_->tabText(i) == lastPage)
+            pages_->setCurrentIndex(i);
 
     auto* layout = new QVBoxLayout(this);
     auto* body = new QHBoxLayout;
@@ -95,37 +95,68 @@ TfrmIllustProperty::TfrmIllustProperty(const TLOImage& object, const QString& fr
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
-        lastPage = page;
+        lastPage = pages_->tabText(page);
         ShowPreview();
     });
-    connect(file, &QPushButton::clicked, this, [this] {
-        if (const QString path = chooser_ ? chooser_(this) : QString(); !path.isEmpty())
-            TakePicture(path);
-    });
+    connect(file, &QPushButton::clicked, this, &TfrmIllustProperty::ChoosePicture);
     connect(transparent_, &QCheckBox::toggled, this, [this](bool on) {
         copy_->ImageData()->SetTransparentColor(on ? clWhite : clNone);
         ShowPreview();
     });
+    ShowPreview();
+}
+
+QWidget* TfrmIllustProperty::MakeFramePage()
+{
+    auto* framePage = new QWidget;
+    auto* frameLayout = new QVBoxLayout(framePage);
+    auto* kinds = new QHBoxLayout;
+    auto* kindGroup = new QButtonGroup(this);
+    const QStringList kindNames{QStringLiteral("なし"), QStringLiteral("フレーム"), QStringLiteral("アルファフレーム")};
+    for (int i = 0; i < 3; ++i) {
+        frameKinds_[i] = new QRadioButton(kindNames[i]);
+        frameKinds_[i]->setEnabled(i == 0 || int(frames_.size()) >= i);
+        kindGroup->addButton(frameKinds_[i], i);
+        kinds->addWidget(frameKinds_[i]);
+    }
+    frameLayout->addLayout(kinds);
+    frameList_ = new QListWidget;
+    frameList_->setViewMode(QListView::IconMode);
+    frameList_->setIconSize({64, 64});
+    frameLayout->addWidget(frameList_);
+    const TGraphic* frame = copy_->FramePicture()->Graphic();
+    frameKinds_[frame && !frame->Empty() ? (copy_->AlphaFrame() ? 2 : 1) : 0]->setChecked(true);
+
     connect(kindGroup, &QButtonGroup::idClicked, this, [this](int kind) { ChooseFrame(kind, -1); });
     connect(frameList_, &QListWidget::currentRowChanged, this, [this, kindGroup](int row) {
         if (row >= 0)
             ChooseFrame(kindGroup->checkedId(), row);
     });
     ShowFrames();
-    ShowPreview();
+    return framePage;
 }
 
 TfrmIllustProperty::~TfrmIllustProperty() = default;
 
 bool TfrmIllustProperty::Prepare()
 {
-    if (HasPicture(*copy_))
+    return HasPicture(*copy_) || (ChoosePicture() && HasPicture(*copy_));
+}
+
+bool TfrmIllustProperty::ChoosePicture()
+{
+    if (arranged_) {
+        if (!arrangementChooser_ || !arrangementChooser_(*arranged_, this))
+            return false;
+        effects_->ShowValues();
+        ShowPreview();
         return true;
+    }
     const QString path = chooser_ ? chooser_(this) : QString();
     if (path.isEmpty())
         return false;
     TakePicture(path);
-    return HasPicture(*copy_);
+    return true;
 }
 
 void TfrmIllustProperty::TakePicture(const QString& path)
@@ -148,6 +179,8 @@ void TfrmIllustProperty::TakePicture(const QString& path)
 
 void TfrmIllustProperty::ChooseFrame(int kind, int entry)
 {
+    if (!frameList_)
+        return;
     const QSignalBlocker blocker(frameList_);
     frameKinds_[std::clamp(kind, 0, 2)]->setChecked(true);
     if (kind <= 0 || kind > int(frames_.size())) {

@@ -325,3 +325,25 @@ TEST(LayoutSources, DocumentsBecomeLayoutsAndDamagedOnesAreLeftOut)
 
     EXPECT_TRUE(LoadLayoutSources(dir.filePath("absent.dat")).empty());
 }
+
+// A picture object far off its face (a damaged or odd layout document) makes no slot, so
+// that no picture is ever drawn at many times the composition's size; the others still do.
+TEST(LayoutSources, PicturesFarOffTheFaceMakeNoSlot)
+{
+    RegisterClasses();
+    RegisterPictureClasses();
+    QTemporaryDir dir;
+    TLOImage inside, reaching, far, wrapping;
+    inside.SetBoundsRect({0, 0, 1000, 1000});
+    reaching.SetBoundsRect({-1000, -1000, 3000, 3000}); // half a face beyond each edge
+    far.SetBoundsRect({0, 0, 3002, 1000});
+    wrapping.SetBoundsRect({-2000000000, 0, 2000000000, 1000});
+    SaveLayoutDocument(dir.filePath("odd.cld"), {&wrapping, &far, &reaching, &inside}); // front-most first
+    WriteText(dir.filePath("Arranged.dat"), "[Odd]\r\nFile=odd.cld\r\n");
+
+    const std::vector<TFixedLayout> layouts = LoadLayoutSources(dir.filePath("Arranged.dat"));
+    ASSERT_EQ(layouts.size(), 1u);
+    ASSERT_EQ(layouts[0].Slots.size(), 2u);
+    EXPECT_EQ(layouts[0].Slots[0].Thousandths, QRect(0, 0, 500, 500));
+    EXPECT_EQ(layouts[0].Slots[1].Thousandths, QRect(-500, -500, 2000, 2000));
+}

@@ -93,6 +93,27 @@ TEST(FixedLayouts, DamagedSetsAreRefusedWithoutDividing)
     EXPECT_EQ(ErrorOf([&] { SaveFixedLayouts(path, {{"E", {}, {}}}); }), "レイアウト「E」の枚数が正しくありません");
 }
 
+// A slot reaches at most half the composition beyond each edge: farther out (or wrapping
+// round the integer range) is damaged data, refused before anything is drawn at that size.
+TEST(FixedLayouts, SlotsStayWithinHalfACompositionOfTheEdges)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Arranged.sld");
+    const QString refused = QStringLiteral("レイアウト「A」の位置0が正しくありません");
+    const std::vector<std::pair<QString, QString>> cases = {
+        {"-500,-500,1500,1500", {}},
+        {"0,0,1000,1000", {}},
+        {"-501,0,1000,1000", refused},
+        {"0,0,1000,1501", refused},
+        {"0,0,2000000000,2000000000", refused},
+        {"-2000000000,0,2000000000,10", refused},
+    };
+    for (const auto& [position, message] : cases) {
+        Write(path, "[A]\nCount=1\nPosition0=" + position + "\n");
+        EXPECT_EQ(ErrorOf([&path] { LoadFixedLayouts(path); }), message) << position.toStdString();
+    }
+}
+
 TEST(EffectPresets, KeysWithTheirDefaultsAndApplied)
 {
     QTemporaryDir dir;

@@ -1,8 +1,12 @@
-// The arranged image dialog: the picture counts it accepts with their messages, the options
-// written into the composition, and its designer: OK one undoable change, Cancel none.
+// The arranged image dialogs: the picture counts the selection accepts with their messages,
+// the options written into the composition, the picture dialog of a composed image, and the
+// designer: OK one undoable change, Cancel none.
+#include "../pictures/picture_fixtures.h"
+
 #include "core/messages.h"
 #include "editing/site/edit_context.h"
 #include "editing/site/edit_site.h"
+#include "graphics/image_data/effect_filters.h"
 #include "graphics/image_data/image_data.h"
 #include "graphics/picture/graphic.h"
 #include "graphics/picture/picture_ex.h"
@@ -10,8 +14,13 @@
 #include "objects/backgrounds/background_classes.h"
 #include "objects/ui/arranged_designers.h"
 #include "objects/ui/arranged_image_dialog.h"
+#include "objects/ui/effect_page.h"
+#include "objects/ui/illust_dialog.h"
 
 #include <QApplication>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -22,6 +31,7 @@ class ArrangedDialog : public testing::Test {
 protected:
     void SetUp() override
     {
+        picturetest::SetUpPictureClasses(); // with the blended paint of alpha frames
         RegisterBackgroundClasses();
         previous_ = SetMessageBoxHandler([this](const QString& text, TMsgButtons, TMsgResult) {
             messages_ << text;
@@ -38,6 +48,22 @@ protected:
         object_.SetBoundsRect({0, 0, 600, 600});
     }
     void TearDown() override { SetMessageBoxHandler(previous_); }
+
+    // The object composed on the ring from the first four pictures.
+    void Compose(TLOArrangedImage& image)
+    {
+        image.SetArrangeStyle(asCirCircum);
+        image.ComposeArrangement(TFilePictures(paths_.mid(0, 4)));
+        ASSERT_TRUE(HasPicture(image));
+    }
+
+    static QImage Painted(TLOArrangedImage& image) { return picturetest::PaintOnWhite(image, {600, 600}); }
+
+    // The coverage levels (an undo reads the frame back from its stored form).
+    static QImage Frame(const TLOArrangedImage& image)
+    {
+        return image.FramePicture()->Graphic()->ToImage().convertToFormat(QImage::Format_Grayscale8);
+    }
 
     static bool HasPicture(const TLOArrangedImage& image)
     {
@@ -131,4 +157,115 @@ TEST_F(ArrangedDialog, DoubleClickOkIsOneUndoableChangeAndCancelNone)
     EXPECT_FALSE(context.Actions().CanUndo());
     EXPECT_EQ(image->ArrangeStyle(), asNone);
     EXPECT_FALSE(HasPicture(*image));
+}
+
+TEST_F(ArrangedDialog, AComposedImageOpensThePictureDialogWithItsOwnFrame)
+{
+    Compose(object_);
+    TfrmIllustProperty dialog(object_, {}, false, {});
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("複数イメージの設定"));
+    QStringList pages;
+    for (int i = 0; i < dialog.Pages()->count(); ++i)
+        pages << dialog.Pages()->tabText(i);
+    EXPECT_EQ(pages, (QStringList{QStringLiteral("イメージ"), QStringLiteral("効果"), QStringLiteral("位置")}));
+    EXPECT_TRUE(dialog.Prepare()); // composed already: nothing to choose first
+    dialog.ChooseFrame(1, 0);       // no frame page: the composition's coverage stays the frame
+    const auto& result = dynamic_cast<const TLOArrangedImage&>(dialog.Result());
+    EXPECT_EQ(result.ArrangeStyle(), asCirCircum);
+    EXPECT_EQ(result.BaseWidth(), 600);
+    EXPECT_TRUE(result.AlphaFrame());
+    EXPECT_EQ(Frame(result), Frame(object_));
+
+    // "複数イメージの選択..." recomposes the dialog's copy through the selection.
+    TfrmIllustProperty again(object_, {}, false, {});
+    int asked = 0;
+    again.SetArrangementChooser([&](TLOArrangedImage& copy, QWidget*) {
+        ++asked;
+        copy.SetArrangeStyle(asRectTile);
+        copy.ComposeArrangement(TFilePictures(paths_.mid(0, 3)));
+        return true;
+    });
+    QPushButton* choose = nullptr;
+    for (QPushButton* button : again.findChildren<QPushButton*>())
+        if (button->text() == QStringLiteral("複数イメージの選択..."))
+            choose = button;
+    ASSERT_NE(choose, nullptr);
+    choose->click();
+    EXPECT_EQ(asked, 1);
+    const auto& remade = dynamic_cast<const TLOArrangedImage&>(again.Result());
+    EXPECT_EQ(remade.ArrangeStyle(), asRectTile);
+    EXPECT_NE(Frame(remade), Frame(object_));
+    EXPECT_EQ(object_.ArrangeStyle(), asCirCircum); // the object waits for OK
+}
+
+TEST_F(ArrangedDialog, EditingAComposedImageIsOneUndoableChangeThatRepaints)
+{
+    TEditContext context;
+    RegisterArrangedImageDesigners(context.Designers());
+    TEditSite site(context);
+    auto added = std::make_unique<TLOArrangedImage>();
+    added->Assign(object_);
+    auto* image = static_cast<TLOArrangedImage*>(site.AddObject(std::move(added)));
+    Compose(*image);
+    const QImage before = Painted(*image);
+    const QImage frame = Frame(*image);
+
+    // Cancel: nothing changes and nothing is recorded.
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = dynamic_cast<TfrmIllustProperty*>(QApplication::activeModalWidget())) {
+            dialog->Effects()->findChildren<QSlider*>()[0]->setValue(60);
+            dialog->reject();
+        }
+    });
+    EXPECT_FALSE(image->Edit());
+    EXPECT_FALSE(context.Actions().CanUndo());
+    EXPECT_EQ(image->ImageData()->LightFilter()->Brightness(), 0);
+
+    // OK: the brightness reaches the object, which paints anew; its frame is the composition's.
+    QString caption;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = dynamic_cast<TfrmIllustProperty*>(QApplication::activeModalWidget())) {
+            caption = dialog->windowTitle();
+            dialog->Effects()->findChildren<QSlider*>()[0]->setValue(60);
+            dialog->accept();
+        }
+    });
+    EXPECT_TRUE(image->Edit());
+    EXPECT_EQ(caption, QStringLiteral("複数イメージの設定"));
+    EXPECT_EQ(image->ImageData()->LightFilter()->Brightness(), 60);
+    EXPECT_EQ(Frame(*image), frame);
+    EXPECT_TRUE(image->AlphaFrame());
+    EXPECT_NE(Painted(*image), before);
+    ASSERT_TRUE(context.Actions().CanUndo());
+    EXPECT_EQ(context.Actions().UndoCaption(), QStringLiteral("設定変更"));
+    context.Actions().Undo();
+    EXPECT_FALSE(context.Actions().CanUndo());
+    EXPECT_EQ(image->ImageData()->LightFilter()->Brightness(), 0);
+    EXPECT_EQ(Painted(*image), before);
+
+    // The selection reached from the picture dialog recomposes the object on OK, as one step.
+    QTimer::singleShot(0, [&] {
+        auto* dialog = dynamic_cast<TfrmIllustProperty*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        QTimer::singleShot(0, [&] {
+            if (auto* selection = dynamic_cast<TfrmSelectArrangedImage*>(QApplication::activeModalWidget())) {
+                selection->SelectRow(4); // "整列"
+                selection->SetPictures(paths_.mid(0, 3));
+                selection->accept();
+            }
+        });
+        for (QPushButton* button : dialog->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("複数イメージの選択..."))
+                button->click();
+        dialog->accept();
+    });
+    EXPECT_TRUE(image->Edit());
+    EXPECT_EQ(image->ArrangeStyle(), asRectTile);
+    EXPECT_NE(Frame(*image), frame);
+    EXPECT_NE(Painted(*image), before);
+    context.Actions().Undo();
+    EXPECT_FALSE(context.Actions().CanUndo());
+    EXPECT_EQ(image->ArrangeStyle(), asCirCircum);
+    EXPECT_EQ(Frame(*image), frame);
 }
