@@ -1,6 +1,7 @@
 #include "objects/ui/arranged_image_dialog.h"
 
 #include "core/messages.h"
+#include "editing/ui/dialog_buttons.h"
 #include "graphics/picture/graphic.h"
 #include "graphics/picture/picture_ex.h"
 #include "graphics/image_data/image_data.h"
@@ -132,7 +133,7 @@ TfrmSelectArrangedImage::TfrmSelectArrangedImage(const TLOArrangedImage& object,
     top->addWidget(preview_, 0, Qt::AlignTop);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(OkCancelBox(*this));
+    layout->addWidget(OkCancelButtons(*this));
 
     // The stored settings select the style and the options; a fixed layout is not stored,
     // so an arranged image of that style starts on the first layout.

@@ -1,6 +1,7 @@
 #include "objects/ui/back_image_editor.h"
 
 #include "core/messages.h"
+#include "editing/ui/dialog_buttons.h"
 #include "graphics/color/color_fill.h"
 #include "graphics/image_data/image_data.h"
 #include "graphics/picture/graphic.h"
@@ -102,7 +103,7 @@ TfrmBackImageEditor::TfrmBackImageEditor(TLOBackImage2004& background, const QSt
     pages_->addTab(framePage, QStringLiteral("フレーム"));
 
     auto* reselect = new QPushButton(QStringLiteral("<< 再選択"));
-    auto* buttons = OkCancelBox(*this);
+    auto* buttons = OkCancelButtons(*this);
     buttons->addButton(reselect, QDialogButtonBox::ActionRole);
     auto* body = new QHBoxLayout;
     body->addWidget(pages_, 1);

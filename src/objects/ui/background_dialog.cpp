@@ -1,6 +1,7 @@
 #include "objects/ui/background_dialog.h"
 
 #include "core/messages.h"
+#include "editing/ui/dialog_buttons.h"
 #include "graphics/color/color_fill.h"
 #include "graphics/image_data/image_data.h"
 #include "graphics/picture/graphic.h"
@@ -95,7 +96,7 @@ TfrmBackGround2002::TfrmBackGround2002(TLOBackImage2004& background, TBackground
 
     auto* clear = new QPushButton(QStringLiteral("クリア"));
     auto* adjust = new QPushButton(QStringLiteral("画質調整 >>"));
-    auto* buttons = OkCancelBox(*this);
+    auto* buttons = OkCancelButtons(*this);
     buttons->addButton(clear, QDialogButtonBox::ResetRole);
     buttons->addButton(adjust, QDialogButtonBox::ActionRole);
 

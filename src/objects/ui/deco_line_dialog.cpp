@@ -1,6 +1,7 @@
 #include "objects/ui/deco_line_dialog.h"
 
 #include "core/frame/data_files.h"
+#include "editing/ui/dialog_buttons.h"
 #include "graphics/picture/graphic.h"
 #include "graphics/picture/picture_ex.h"
 #include "objects/shapes/deco_line.h"
@@ -86,7 +87,7 @@ TfrmDecoLineProperty::TfrmDecoLineProperty(const TLODecoLine& source, const QStr
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gallery_, 1);
     layout->addLayout(form);
-    layout->addWidget(OkCancelBox(*this));
+    layout->addWidget(OkCancelButtons(*this));
     resize(420, 480);
 }
 

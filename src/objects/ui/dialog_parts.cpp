@@ -96,10 +96,8 @@ void LayOutPropertyDialog(QDialog& dialog, QTabWidget* pages, TObjectPreview* pr
     body->addLayout(previewColumn, 1);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(body);
-    layout->addWidget(OkCancelBox(dialog));
+    layout->addWidget(OkCancelButtons(dialog));
 }
-
-QDialogButtonBox* OkCancelBox(QDialog& dialog) { return OkCancelButtons(dialog); }
 
 namespace {
 const QString kPictureFilter = QStringLiteral("イメージ (*.bmp *.cbm *.jpg *.jpeg *.png *.gif)");

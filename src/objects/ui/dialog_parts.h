@@ -9,7 +9,6 @@
 
 class QCheckBox;
 class QDialog;
-class QDialogButtonBox;
 class QDoubleSpinBox;
 class QFormLayout;
 class QSpinBox;
@@ -48,9 +47,6 @@ struct TObjectFlagFields {
 // The dialog's layout: the pages beside a preview with "実際の大きさで表示する(&Y)" under it,
 // then the OK and Cancel buttons.
 void LayOutPropertyDialog(QDialog& dialog, QTabWidget* pages, TObjectPreview* preview);
-
-// "OK" (default, so that Enter presses it) and "キャンセル" (Escape) wired to the dialog.
-QDialogButtonBox* OkCancelBox(QDialog& dialog);
 
 // The file dialog "イメージの選択" for the picture formats the program reads: one file
 // (empty for none) or several.

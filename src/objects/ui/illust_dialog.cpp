@@ -1,6 +1,7 @@
 #include "objects/ui/illust_dialog.h"
 
 #include "core/messages.h"
+#include "editing/ui/dialog_buttons.h"
 #include "graphics/image_data/image_data.h"
 #include "graphics/picture/graphic.h"
 #include "graphics/picture/picture_ex.h"
@@ -89,11 +90,8 @@ TfrmIllustProperty::TfrmIllustProperty(const TLOImage& object, const QString& fr
         wizard_->setChecked(dynamic_cast<IWizardInput&>(*copy_).WizInputEnable());
         layout->addWidget(wizard_);
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    layout->addWidget(buttons);
+    layout->addWidget(OkCancelButtons(*this));
 
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
         lastPage = pages_->tabText(page);
         ShowPreview();
