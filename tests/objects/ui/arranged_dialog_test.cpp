@@ -57,6 +57,14 @@ protected:
         ASSERT_TRUE(HasPicture(image));
     }
 
+    // A copy of the test's object on the editing site.
+    TLOArrangedImage* AddCopy(TEditSite& site) const
+    {
+        auto added = std::make_unique<TLOArrangedImage>();
+        added->Assign(object_);
+        return static_cast<TLOArrangedImage*>(site.AddObject(std::move(added)));
+    }
+
     static QImage Painted(TLOArrangedImage& image) { return picturetest::PaintOnWhite(image, {600, 600}); }
 
     // The coverage levels (an undo reads the frame back from its stored form).
@@ -126,9 +134,7 @@ TEST_F(ArrangedDialog, DoubleClickOkIsOneUndoableChangeAndCancelNone)
     TEditContext context;
     RegisterArrangedImageDesigners(context.Designers());
     TEditSite site(context);
-    auto added = std::make_unique<TLOArrangedImage>();
-    added->Assign(object_);
-    auto* image = static_cast<TLOArrangedImage*>(site.AddObject(std::move(added)));
+    TLOArrangedImage* image = AddCopy(site);
 
     QString caption;
     QTimer::singleShot(0, [&] {
@@ -203,9 +209,7 @@ TEST_F(ArrangedDialog, EditingAComposedImageIsOneUndoableChangeThatRepaints)
     TEditContext context;
     RegisterArrangedImageDesigners(context.Designers());
     TEditSite site(context);
-    auto added = std::make_unique<TLOArrangedImage>();
-    added->Assign(object_);
-    auto* image = static_cast<TLOArrangedImage*>(site.AddObject(std::move(added)));
+    TLOArrangedImage* image = AddCopy(site);
     Compose(*image);
     const QImage before = Painted(*image);
     const QImage frame = Frame(*image);
