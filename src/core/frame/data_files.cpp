@@ -26,12 +26,24 @@ QString DataFolder()
     return {};
 }
 
-QString LocateDataFile(const QString& relativePath)
+std::optional<QString> InsideRelativePath(const QString& relativePath)
 {
     QString relative = relativePath;
     relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
     while (relative.startsWith(QLatin1Char('/')))
         relative.remove(0, 1);
+    if (relative.startsWith(QLatin1Char(':')) || relative.contains(QChar(0)) ||
+        relative.split(QLatin1Char('/')).contains(QLatin1String("..")))
+        return std::nullopt;
+    return relative;
+}
+
+QString LocateDataFile(const QString& relativePath)
+{
+    const std::optional<QString> inside = InsideRelativePath(relativePath);
+    if (!inside)
+        return {};
+    const QString& relative = *inside;
     const bool pattern = relative.contains(QLatin1Char('*')) || relative.contains(QLatin1Char('?'));
     for (const QString& folder : DataFolders()) {
         const QString joined = QDir(folder).filePath(relative);

@@ -1,8 +1,8 @@
 #include "objects/backgrounds/frame_list.h"
 
+#include "core/frame/data_files.h"
 #include "core/frame/ini_text.h"
 
-#include <QDir>
 
 std::vector<TFrameGenre> LoadFrameList(const QString& path)
 {
@@ -29,7 +29,8 @@ QString FramePicturePath(const QString& dataFolder, const TFrameGenre& genre, co
     const QString name = entry.Sharp.isEmpty() ? entry.Preview : entry.Sharp;
     if (name.isEmpty())
         return {};
-    QString folder = genre.Folder;
-    folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return QDir(dataFolder).filePath(folder + QLatin1Char('/') + name);
+    // Joined as text once the path is known to stay in the data folder: QDir would take a
+    // path beginning with ":" for a Qt resource.
+    const std::optional<QString> inside = InsideRelativePath(genre.Folder + QLatin1Char('/') + name);
+    return inside ? dataFolder + QLatin1Char('/') + *inside : QString();
 }

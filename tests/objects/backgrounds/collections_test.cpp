@@ -157,6 +157,12 @@ TEST(FrameList, GenresEntriesAndPicturePaths)
     EXPECT_EQ(FramePicturePath("/data", genres[0], genres[0].Entries[0]), QStringLiteral("/data/BackGrnd/Soft/s1.bmp"));
     EXPECT_EQ(FramePicturePath("/data", genres[0], genres[0].Entries[1]), QStringLiteral("/data/BackGrnd/Soft/p2.bmp"));
     EXPECT_TRUE(genres[1].Entries.empty());
+    // A list that names a folder outside the data folder, or a Qt resource, gives no path.
+    for (const char* folder : {"..\\..\\etc", ":/images"}) {
+        TFrameGenre hostile = genres[0];
+        hostile.Folder = QString::fromLatin1(folder);
+        EXPECT_EQ(FramePicturePath("/data", hostile, hostile.Entries[0]), QString()) << folder;
+    }
 }
 
 TEST(IniText, ValuesAndNumbers)
