@@ -7,8 +7,30 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QScreen>
+#include <algorithm>
+#include <limits>
 
 namespace {
+
+// (value - from) * numerator / denominator + to, rounded half away from zero as MulDiv
+// rounds, in wide arithmetic and held to the integer range: coordinates read from a hostile
+// document must not overflow on their way to the device. A zero denominator gives -1 for
+// the scaled part, as MulDiv does.
+int MapAxis(int value, int from, int numerator, int denominator, int to)
+{
+    const __int128 shifted = static_cast<__int128>(value) - from;
+    __int128 scaled = -1;
+    if (denominator != 0) {
+        const __int128 product = shifted * numerator;
+        scaled = product / denominator;
+        const __int128 remainder = product % denominator;
+        const __int128 twice = remainder < 0 ? -2 * remainder : 2 * remainder;
+        if (twice >= (denominator < 0 ? -static_cast<__int128>(denominator) : denominator))
+            scaled += ((product < 0) != (denominator < 0)) ? -1 : 1;
+    }
+    const __int128 mapped = scaled + to;
+    return static_cast<int>(std::clamp<__int128>(mapped, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
 
 // Default font height of a new canvas, in points.
 constexpr int kDefaultFontPoints = 8;
@@ -83,17 +105,19 @@ void TCanvas::SetViewportExt(QSize extent)
 QPoint TCanvas::LogicalToDevice(QPoint logical) const
 {
     if (mapMode_ == TMapMode::Text)
-        return logical - windowOrg_ + viewportOrg_;
-    return {MulDiv(logical.x() - windowOrg_.x(), viewportExt_.width(), windowExt_.width()) + viewportOrg_.x(),
-            MulDiv(logical.y() - windowOrg_.y(), viewportExt_.height(), windowExt_.height()) + viewportOrg_.y()};
+        return {MapAxis(logical.x(), windowOrg_.x(), 1, 1, viewportOrg_.x()),
+                MapAxis(logical.y(), windowOrg_.y(), 1, 1, viewportOrg_.y())};
+    return {MapAxis(logical.x(), windowOrg_.x(), viewportExt_.width(), windowExt_.width(), viewportOrg_.x()),
+            MapAxis(logical.y(), windowOrg_.y(), viewportExt_.height(), windowExt_.height(), viewportOrg_.y())};
 }
 
 QPoint TCanvas::DeviceToLogical(QPoint device) const
 {
     if (mapMode_ == TMapMode::Text)
-        return device - viewportOrg_ + windowOrg_;
-    return {MulDiv(device.x() - viewportOrg_.x(), windowExt_.width(), viewportExt_.width()) + windowOrg_.x(),
-            MulDiv(device.y() - viewportOrg_.y(), windowExt_.height(), viewportExt_.height()) + windowOrg_.y()};
+        return {MapAxis(device.x(), viewportOrg_.x(), 1, 1, windowOrg_.x()),
+                MapAxis(device.y(), viewportOrg_.y(), 1, 1, windowOrg_.y())};
+    return {MapAxis(device.x(), viewportOrg_.x(), windowExt_.width(), viewportExt_.width(), windowOrg_.x()),
+            MapAxis(device.y(), viewportOrg_.y(), windowExt_.height(), viewportExt_.height(), windowOrg_.y())};
 }
 
 QTransform TCanvas::Mapping() const

@@ -21,12 +21,12 @@ void TLORectBase::SetBoundsRect(const TRect& rect)
 
 void TLORectBase::SetLeft(int value)
 {
-    SetBoundsRect({value, rect_.Top, value + Width(), rect_.Bottom});
+    SetBoundsRect({value, rect_.Top, WrappedAdd(value, Width()), rect_.Bottom});
 }
 
 void TLORectBase::SetTop(int value)
 {
-    SetBoundsRect({rect_.Left, value, rect_.Right, value + Height()});
+    SetBoundsRect({rect_.Left, value, rect_.Right, WrappedAdd(value, Height())});
 }
 
 void TLORectBase::SetWidth(int value)
@@ -41,8 +41,8 @@ void TLORectBase::SetHeight(int value)
 
 void TLORectBase::MoveBy(int dx, int dy)
 {
-    SetLeft(rect_.Left + dx);
-    SetTop(rect_.Top + dy);
+    SetLeft(WrappedAdd(rect_.Left, dx));
+    SetTop(WrappedAdd(rect_.Top, dy));
 }
 
 void TLORectBase::AssignTo(TPersistent& target) const

@@ -19,10 +19,10 @@ namespace {
 const QColor kCovered(255, 255, 255);
 
 // The path widened by a pen of the given width, for outlines and their clip.
-QPainterPath Widened(const QPainterPath& path, int width)
+QPainterPath Widened(const QPainterPath& path, double width)
 {
     QPainterPathStroker stroker;
-    stroker.setWidth(std::max(1, width));
+    stroker.setWidth(std::max(1.0, width));
     stroker.setJoinStyle(Qt::RoundJoin);
     stroker.setCapStyle(Qt::RoundCap);
     QPainterPath widened = stroker.createStroke(path);
@@ -85,7 +85,8 @@ void TLOTextBase::FillPlain(TCanvas& canvas, const TColorSpec& fill, const TColo
     const TRect bounds = GetBounds();
     if (outline) {
         const QPainterPath path = RenderOutline().MakePath(canvas);
-        const int width = 2 * std::max(0, outLineWidth_);
+        // In floating point: a stored width near the integer limit must not overflow.
+        const double width = 2.0 * std::max(0, outLineWidth_);
         if (!outline->IsPureColor(canvas)) {
             painter.save();
             ClipTo(painter, Widened(path, width));
@@ -95,7 +96,7 @@ void TLOTextBase::FillPlain(TCanvas& canvas, const TColorSpec& fill, const TColo
             painter.save();
             painter.setRenderHint(QPainter::Antialiasing, true);
             painter.setBrush(Qt::NoBrush);
-            painter.setPen(QPen(ToQColor(outline->Color()), std::max(1, width), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.setPen(QPen(ToQColor(outline->Color()), std::max(1.0, width), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             painter.drawPath(path);
             painter.restore();
         }
@@ -163,7 +164,7 @@ void TLOTextBase::PaintShapeMask(TCanvas& mask, bool withOutline)
     if (withOutline && outline_ && outLineWidth_ > 0) {
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(kCovered, 2 * outLineWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(kCovered, 2.0 * outLineWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(RenderOutline().MakePath(mask));
     }
     painter.restore();

@@ -76,7 +76,8 @@ TEST(BackgroundLibrary, DamagedOrHostileListsGiveNoPicturesAndAMessage)
         EXPECT_TRUE(library.Pictures.empty()) << name;
         EXPECT_EQ(library.Error, QStringLiteral("背景集の一覧「BackGrnd.dat」が正しくありません")) << name;
     }
-    const QByteArray binary("\x00\xFF[\x81\x00=\x01\xFE]\n\xFF\xFF=\n", 16);
+    static const char kBinary[] = "\x00\xFF[\x81\x00=\x01\xFE]\n\xFF\xFF=\n";
+    const QByteArray binary(kBinary, sizeof kBinary - 1);
     EXPECT_TRUE(ParseBackgroundLibrary(binary, QStringLiteral("/data"), kList).Pictures.empty());
 }
 
