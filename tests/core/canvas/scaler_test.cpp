@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>
+#include <limits>
 
 TEST(Scaler, ConversionTable)
 {
@@ -89,6 +90,24 @@ TEST(CoordMap, RestoreFoldsWindowOriginIntoViewport)
     EXPECT_EQ(canvas.WindowOrg(), QPoint(0, 0));
     EXPECT_EQ(canvas.ViewportOrg(), QPoint(-96, 0));
     EXPECT_EQ(canvas.LogicalToDevice({508, 254}), before);
+}
+
+TEST(CoordMap, PointsFarOutsideTheIntegerRangeAreHeldAtItsLimits)
+{
+    QImage image = CreateBitmap({100, 100}, QImage::Format_RGB32, 96);
+    TMemoryCanvas canvas(image);
+    canvas.SetWindowOrg({-1700000000, 1700000000});
+    // Pixel mapping: the difference to the origin is beyond the integer range either way.
+    EXPECT_EQ(canvas.LogicalToDevice({600000000, -600000000}),
+              QPoint(std::numeric_limits<int>::max(), std::numeric_limits<int>::min()));
+    EXPECT_EQ(canvas.LogicalToDevice({-1699999990, 1700000005}), QPoint(10, 5));
+    // Scaled mapping: a difference of 4e9 units still maps exactly (4e9 * 96 / 254).
+    TMemoryCanvas scaled(image);
+    TScaler(100, 254).ApplyMapping(scaled, 96);
+    scaled.SetWindowOrg({-2000000000, 0});
+    EXPECT_EQ(scaled.LogicalToDevice({2000000000, 254}), QPoint(1511811024, 96));
+    EXPECT_EQ(scaled.LogicalToDevice({-2000000000 + 254, 127}), QPoint(96, 48));
+    EXPECT_EQ(scaled.DeviceToLogical({96, 48}), QPoint(-2000000000 + 254, 127));
 }
 
 TEST(CanvasSaver, RestoresStateAndClip)
