@@ -2,6 +2,7 @@
 
 #include "catalogue/product/product_info.h"
 #include "core/model/object_walk.h"
+#include "text/object/text_object.h"
 
 #include <algorithm>
 
@@ -18,10 +19,10 @@ const TProductInfo* TDataFieldRecords::Record(TFieldType type) const
     return nullptr;
 }
 
-std::vector<TLOTextBase*> FillDataFields(const std::vector<TDrawObject*>& objects, std::initializer_list<TFieldType> types,
-                                         const TDataFieldRecords& records)
+std::vector<TDataFieldFill> DataFieldFills(const std::vector<TDrawObject*>& objects, std::initializer_list<TFieldType> types,
+                                           const TDataFieldRecords& records)
 {
-    std::vector<TLOTextBase*> changed;
+    std::vector<TDataFieldFill> fills;
     ForEachObjectDeep(objects, [&](TDrawObject& object) {
         auto* text = dynamic_cast<TLOTextBase*>(&object);
         if (!text || text->FieldNo() == 0 || std::find(types.begin(), types.end(), text->FieldType()) == types.end())
@@ -29,12 +30,27 @@ std::vector<TLOTextBase*> FillDataFields(const std::vector<TDrawObject*>& object
         const TProductInfo* record = records.Record(text->FieldType());
         if (!record || text->FieldNo() < 1 || text->FieldNo() > record->Count())
             return;
-        const QStringList lines = record->Item(text->FieldNo() - 1)->Info()->Lines();
-        if (text->Text()->Lines() == lines)
-            return;
-        text->Text()->SetLines(lines);
-        changed.push_back(text);
+        const QStringList& lines = record->Item(text->FieldNo() - 1)->Info()->Lines();
+        if (text->Text()->Lines() != lines)
+            fills.push_back({text, lines});
     });
+    return fills;
+}
+
+void ApplyDataFieldFills(const std::vector<TDataFieldFill>& fills)
+{
+    for (const TDataFieldFill& fill : fills)
+        fill.Text->Text()->SetLines(fill.Lines);
+}
+
+std::vector<TLOTextBase*> FillDataFields(const std::vector<TDrawObject*>& objects, std::initializer_list<TFieldType> types,
+                                         const TDataFieldRecords& records)
+{
+    const std::vector<TDataFieldFill> fills = DataFieldFills(objects, types, records);
+    ApplyDataFieldFills(fills);
+    std::vector<TLOTextBase*> changed;
+    for (const TDataFieldFill& fill : fills)
+        changed.push_back(fill.Text);
     return changed;
 }
 

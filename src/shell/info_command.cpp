@@ -3,6 +3,7 @@
 #include "catalogue/product/product_info.h"
 #include "catalogue/ui/product_info_dialog.h"
 #include "core/messages.h"
+#include "core/model/draw_object.h"
 #include "document/data_fields.h"
 #include "document/label_data.h"
 #include "editing/actions/object_actions.h"
@@ -13,8 +14,8 @@ const char* const kApplyProductQuestion = "プロダクト情報をラベルの�
 
 namespace {
 
-// Fills the site's bound texts; every object that changed (a group when one of its members
-// did) is recorded in one undoable step.
+// Fills the site's bound texts; every object that changes (a group when one of its members
+// does) is recorded in one undoable step, and only those are copied for it.
 void FillSite(TEditSite* site, std::initializer_list<TFieldType> types, const TLabelData& document)
 {
     if (!site)
@@ -23,11 +24,14 @@ void FillSite(TEditSite* site, std::initializer_list<TFieldType> types, const TL
     TActionList& actions = site->Context().Actions();
     TActionGroupScope group(actions, QStringLiteral("設定変更"));
     for (TDrawObject* object : site->GetObjects(false)) {
+        const std::vector<TDataFieldFill> fills = DataFieldFills({object}, types, records);
+        if (fills.empty())
+            continue;
         auto action = std::make_unique<TDOChangeAction>(*object);
         action->SetCaption(QStringLiteral("設定変更"));
-        // A group hears nothing of its members' changes: the filling tells.
-        const bool filled = !FillDataFields({object}, types, records).empty();
-        TDOChangeAction::Finish(std::move(action), actions, filled);
+        ApplyDataFieldFills(fills);
+        // Forced: a group hears nothing of its members' changes.
+        TDOChangeAction::Finish(std::move(action), actions, true);
     }
 }
 

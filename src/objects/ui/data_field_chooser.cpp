@@ -21,6 +21,11 @@ TDataFieldChooser::TDataFieldChooser(const TDataFieldRecords& records, QWidget* 
     layout->addWidget(type_);
     layout->addWidget(fields_);
     manual_->setChecked(true);
+    // The type and the field count only for a bound text.
+    for (QWidget* part : std::initializer_list<QWidget*>{type_, fields_}) {
+        part->setEnabled(false);
+        connect(bound_, &QRadioButton::toggled, part, &QWidget::setEnabled);
+    }
     ShowFields();
 
     connect(bound_, &QRadioButton::toggled, this, &TDataFieldChooser::Chosen);
@@ -49,16 +54,12 @@ void TDataFieldChooser::ShowFields()
     fields_->clear();
     fields_->addItems(DataFieldNames(FieldType(), records_));
     fields_->setCurrentRow(fieldNo_ >= 1 && fieldNo_ <= fields_->count() ? fieldNo_ - 1 : -1);
-    type_->setEnabled(bound_->isChecked());
-    fields_->setEnabled(bound_->isChecked());
 }
 
 void TDataFieldChooser::Chosen()
 {
     if (showing_)
         return;
-    type_->setEnabled(bound_->isChecked());
-    fields_->setEnabled(bound_->isChecked());
     if (!bound_->isChecked())
         fieldNo_ = 0;
     else if (fields_->currentRow() >= 0)

@@ -386,10 +386,9 @@ void TfrmDateProperty::FieldsChanged()
 
 void TfrmDateProperty::WriteBack(TLODate& target) const
 {
+    // The edited copy is already sized to its text when it auto-sizes.
     TUpdateBracket bracket(target.Notifier());
     target.Assign(*edited_);
-    if (target.AutoSize())
-        target.ApplyAutoSize();
 }
 
 bool TfrmDateProperty::eventFilter(QObject* watched, QEvent* event)

@@ -7,6 +7,7 @@
 #include "core/model/object_interfaces.h"
 #include "core/model/rect_object.h"
 #include "graphics/color/color_interfaces.h"
+#include "text/object/field_type.h"
 #include "text/text_interfaces.h"
 
 #include <QPainterPath>
@@ -20,7 +21,6 @@ class TSimpleText;
 class TStringList;
 class TStroke;
 
-enum TFieldType { ftProduct = 0, ftCreatorJapanese = 1, ftCreatorEnglish = 2 };
 extern const TTypeInfo FieldTypeType;
 
 // Shadow offsets in percent of the text cell height.
